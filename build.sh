@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# One command for each job on a Debian 12 machine:
+#   ./build.sh run    install what is missing, build, start the game
+#   ./build.sh test   install what is missing, build, run every test
+# Both are incremental and safe to run again.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+job=${1:-}
+case "$job" in
+  run|test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages=(
+  cmake ninja-build clang libclang-rt-14-dev ccache           # compiler and build
+  qt6-base-dev qt6-qpa-plugins                                # Qt 6 Widgets
+  libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
+  xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build
+
+case "$job" in
+  run) exec build/out/Mibbet ;;
+  test) cd build && exec ctest --output-on-failure -j2 ;;
+esac

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+// Everything that leaves the game core: modal boxes, side windows, the random
+// source and the program's folder. The windows implement it; tests script it.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+
+    // Modal message with the exclamation icon; returns when it is closed.
+    virtual void MsgBox(const QString& text, const QString& title) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool AskYesNo(const QString& text, const QString& title) = 0;
+    // Modal one-line input box with an empty field; empty when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title) = 0;
+
+    // Uniform in [0, 1); Randomize seeds the source from the clock.
+    virtual double Rnd() = 0;
+    virtual void Randomize() = 0;
+
+    // The folder that holds the program and its map/, save/, wav/, bgm/ folders.
+    virtual QString AppDir() const = 0;
+
+    // Windows of the program.
+    virtual void ShowModeWindow() = 0;
+    virtual void CloseModeWindow() = 0;
+    virtual void ShowHelpWindow() = 0;
+    virtual void ShowRadarWindow() = 0;
+    virtual void CloseSideWindows() = 0;
+    virtual void ShowGameWindow() = 0;
+    virtual void CloseGameWindow() = 0;
+    virtual bool GameWindowVisible() const = 0;
+    // No window is left: the program ends.
+    virtual void Quit() = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+#include "GameHost.h"
+#include "GameState.h"
+#include "Timer.h"
+#include "ViewModel.h"
+
+#include <memory>
+#include <vector>
+
+class GameWindow;
+
+// The program: the shared module, the mode window and the game window of the
+// moment. It lives as long as the program.
+class GameProgram {
+public:
+    GameProgram(GameHost& host, TimerDriver& timers);
+    ~GameProgram();
+
+    // Program start: the mode window opens.
+    void start();
+
+    // A mode button of the mode window (row of the mode table, hardest first).
+    void ModeCmd_Click(int row);
+
+    // Closes the game, help and radar windows and shows the mode window again.
+    void backToModeWindow();
+    // The game window was closed by its close box or a confirmed quit.
+    void gameWindowClosed();
+    // The mode window was closed without choosing a mode.
+    void modeWindowClosed();
+
+    Module1& module() { return m_; }
+    ViewModel& modeView() { return modeVm_; }
+    GameWindow* game() { return game_.get(); }
+
+    // Frees game windows closed earlier; call when no handler of theirs runs.
+    void collect();
+
+private:
+    void retireGame();
+
+    GameHost& host_;
+    TimerDriver& timers_;
+    Module1 m_;
+    ViewModel modeVm_;
+    std::unique_ptr<GameWindow> game_;
+    std::vector<std::unique_ptr<GameWindow>> retired_;
+};

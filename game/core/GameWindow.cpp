@@ -1,0 +1,151 @@
+#include "GameWindow.h"
+
+#include "GameProgram.h"
+#include "Modes.h"
+
+GameWindow::GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers)
+    : m(m), program_(program), host_(host)
+{
+    createTimers(timers);
+    Form_Load();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::createTimers(TimerDriver& d)
+{
+    // Periods and switches as the window is designed; the window's load then
+    // switches on the game-clock set.
+    Timer1 = d.create("Timer1", 50, false, [this] { Timer1_Timer(); });
+    CheckNowTimer = d.create("CheckNowTimer", 50, true, [this] { CheckNowTimer_Timer(); });
+    MvGhoTimer = d.create("MvGhoTimer", 80, false, [this] { MvGhoTimer_Timer(); });
+    MusicTimer = d.create("MusicTimer", 1000, true, [this] { MusicTimer_Timer(); });
+    SprMovTimer = d.create("SprMovTimer", 55, true, [this] { SprMovTimer_Timer(); });
+    GhoChkTimer = d.create("GhoChkTimer", 1000, false, [this] { GhoChkTimer_Timer(); });
+    LblTimer = d.create("LblTimer", 1000, false, [this] { LblTimer_Timer(); });
+    LightTimer = d.create("LightTimer", 80, false, [this] { LightTimer_Timer(); });
+    GameTimer = d.create("GameTimer", 1000, false, [this] { GameTimer_Timer(); });
+    GifOneTimer = d.create("GifOneTimer", 200, false, [this] { GifOneTimer_Timer(); });
+    LsTimer = d.create("LsTimer", 80, false, [this] { LsTimer_Timer(); });
+    ChiTimer = d.create("ChiTimer", 80, false, [this] { ChiTimer_Timer(); });
+    SprChkTimer = d.create("SprChkTimer", 1000, false, [this] { SprChkTimer_Timer(); });
+    MouseTimer = d.create("MouseTimer", 0, false, [this] { MouseTimer_Timer(); });
+    EndLblTimer = d.create("EndLblTimer", 10, false, [this] { EndLblTimer_Timer(); });
+    EndTimer = d.create("EndTimer", 1, false, [this] { EndTimer_Timer(); });
+}
+
+int GameWindow::randomDirection()
+{
+    const int r = static_cast<int>(4 * host_.Rnd());
+    return r < 0 ? 0 : (r > 3 ? 3 : r);
+}
+
+void GameWindow::Form_Load()
+{
+    // Design-time texts of the window.
+    for (const char* name : {"LblScore", "Label6", "Label12", "Label20", "Label21", "Label22"})
+        vm.setText(QString::fromLatin1(name), QStringLiteral("0"));
+    vm.setText(QStringLiteral("Label19"), QStringLiteral("0%"));
+    vm.setText(QStringLiteral("Label14"), QStringLiteral("訊息標籤"));
+    vm.setVisible(QStringLiteral("Label14"), false);
+    vm.setEnabled(QStringLiteral("saveSP"), true);
+    vm.setEnabled(QStringLiteral("Toolbar1.save"), true);
+
+    host_.Randomize();
+    f.CellSize = 300;
+    f.HideSec = 0;
+    f.FxFrame = 0;
+    f.GhoSlowSec = 0;
+    f.PP = 10;
+    vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
+    setGameClock(true);
+    vm.setVisible(QStringLiteral("EndFm"), false);
+    f.Started = Off;
+    m.SprMoving = Off;
+    vm.setText(QStringLiteral("Label14"), QString());
+    m.DirVec[0] = {0, -1};
+    m.DirVec[1] = {1, 0};
+    m.DirVec[2] = {0, 1};
+    m.DirVec[3] = {-1, 0};
+    m.SprX = 300;
+    m.SprY = 5400;
+    m.SprDir = 3;
+    f.SprFrame = 0;
+    m.ChiDir = 3;
+    m.Ls1Dir = 3;
+    m.Ls2Dir = 3;
+    f.Score = 0;
+    vm.setText(QStringLiteral("LblScore"), QStringLiteral("0"));
+    // Slot 45 is never used and is left alone.
+    for (int i = 0; i <= 44; ++i) {
+        GhoRec& g = m.GhoTab[i];
+        g.X = static_cast<std::int16_t>(13 * f.CellSize);
+        g.Y = static_cast<std::int16_t>(3 * f.CellSize);
+        g.Dir = static_cast<std::int16_t>(randomDirection());
+        g.Alive = true;
+        const int r = randomDirection();
+        g.Kind = static_cast<std::int16_t>(r == 3 ? 0 : r);
+    }
+}
+
+void GameWindow::setGameClock(bool on)
+{
+    Timer1->setEnabled(on);
+    SprChkTimer->setEnabled(on);
+    MvGhoTimer->setEnabled(on);
+    GifOneTimer->setEnabled(on);
+    GameTimer->setEnabled(on);
+}
+
+void GameWindow::Form_Activate()
+{
+    if (f.Started != Off || closed_)
+        return;
+    if (!m.practice()) {
+        f.TimeLeft = 480;
+        f.MusicLoop = 59000;
+        vm.setText(QStringLiteral("Label13"), QStringLiteral("岩石地"));
+    } else {
+        f.TimeLeft = 1800;
+        f.MusicLoop = 115000;
+        vm.setEnabled(QStringLiteral("Toolbar1.save"), false);
+        vm.setEnabled(QStringLiteral("saveSP"), false);
+        vm.setText(QStringLiteral("Label13"), QStringLiteral("方塊花園"));
+    }
+    if (!LoadStageMap(m.StageNo))
+        return; // the window is gone
+    f.Started = On;
+}
+
+void GameWindow::Form_Unload()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    for (Timer* t : {Timer1.get(), CheckNowTimer.get(), MvGhoTimer.get(), MusicTimer.get(), SprMovTimer.get(),
+                     GhoChkTimer.get(), LblTimer.get(), LightTimer.get(), GameTimer.get(), GifOneTimer.get(),
+                     LsTimer.get(), ChiTimer.get(), SprChkTimer.get(), MouseTimer.get(), EndLblTimer.get(),
+                     EndTimer.get()})
+        t->setEnabled(false);
+    host_.CloseSideWindows();
+}
+
+// Frame: the board repaint; the player, ghosts and stage-clear test join it.
+void GameWindow::Timer1_Timer() { DrawBoard(); }
+
+// Handlers whose work arrives with the subsystems that own them.
+void GameWindow::CheckNowTimer_Timer() {}
+void GameWindow::MvGhoTimer_Timer() {}
+void GameWindow::MusicTimer_Timer() {}
+void GameWindow::SprMovTimer_Timer() {}
+void GameWindow::GhoChkTimer_Timer() {}
+void GameWindow::LblTimer_Timer() {}
+void GameWindow::LightTimer_Timer() {}
+void GameWindow::GameTimer_Timer() {}
+void GameWindow::GifOneTimer_Timer() {}
+void GameWindow::LsTimer_Timer() {}
+void GameWindow::ChiTimer_Timer() {}
+void GameWindow::SprChkTimer_Timer() {}
+void GameWindow::MouseTimer_Timer() {}
+void GameWindow::EndLblTimer_Timer() {}
+void GameWindow::EndTimer_Timer() {}

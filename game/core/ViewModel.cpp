@@ -1,0 +1,28 @@
+#include "ViewModel.h"
+
+const ControlState& ViewModel::operator[](const QString& name) const
+{
+    static const ControlState none;
+    const auto it = controls_.find(name);
+    return it == controls_.end() ? none : it->second;
+}
+
+template <typename T>
+void ViewModel::set(const QString& name, T ControlState::*field, const T& value)
+{
+    ControlState& c = controls_[name];
+    if (c.revision != 0 && c.*field == value)
+        return;
+    c.*field = value;
+    c.revision = ++revision_;
+}
+
+void ViewModel::setText(const QString& name, const QString& text)
+{
+    set(name, &ControlState::text, text);
+    controls_[name].hasText = true;
+}
+void ViewModel::setVisible(const QString& name, bool visible) { set(name, &ControlState::visible, visible); }
+void ViewModel::setEnabled(const QString& name, bool enabled) { set(name, &ControlState::enabled, enabled); }
+void ViewModel::setChecked(const QString& name, bool checked) { set(name, &ControlState::checked, checked); }
+void ViewModel::setWidth(const QString& name, int twips) { set(name, &ControlState::width, twips); }

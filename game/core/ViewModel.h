@@ -1,0 +1,47 @@
+#pragma once
+#include <QString>
+
+#include <cstdint>
+#include <map>
+
+// What one window control shows. Widths are in twips, -1 when not set.
+struct ControlState {
+    QString text;
+    bool hasText = false; // the text was ever set
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    int width = -1;
+    std::uint64_t revision = 0;
+};
+
+// Every text, visibility, enabled and checked state, caption and bar width a
+// window shows, by control name ("Caption" is the window's own caption). The
+// windows bring their widgets in line with it; tests read it as a player would.
+class ViewModel {
+public:
+    const ControlState& operator[](const QString& name) const;
+    bool has(const QString& name) const { return controls_.count(name) != 0; }
+
+    void setText(const QString& name, const QString& text);
+    void setVisible(const QString& name, bool visible);
+    void setEnabled(const QString& name, bool enabled);
+    void setChecked(const QString& name, bool checked);
+    void setWidth(const QString& name, int twips);
+
+    QString text(const QString& name) const { return (*this)[name].text; }
+    bool visible(const QString& name) const { return (*this)[name].visible; }
+    bool enabled(const QString& name) const { return (*this)[name].enabled; }
+    bool checked(const QString& name) const { return (*this)[name].checked; }
+
+    // Grows with every change; a window skips its update when this is unchanged.
+    std::uint64_t revision() const { return revision_; }
+    const std::map<QString, ControlState>& controls() const { return controls_; }
+
+private:
+    template <typename T>
+    void set(const QString& name, T ControlState::*field, const T& value);
+
+    std::map<QString, ControlState> controls_;
+    std::uint64_t revision_ = 0;
+};

@@ -1,0 +1,24 @@
+#include "AppLook.h"
+#include "GameProgram.h"
+#include "LiveTimers.h"
+#include "QtGameHost.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Mibbet"));
+    // The program decides when it ends: choosing a mode closes the mode window
+    // before the game window opens.
+    app.setQuitOnLastWindowClosed(false);
+    installAppLook(app);
+
+    QtGameHost host;
+    LiveTimers timers;
+    GameProgram program(host, timers);
+    host.setProgram(&program);
+    timers.afterTick = [&host] { host.syncWindows(); };
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,213 @@
+#include "GameWindowWidget.h"
+
+#include "BoardView.h"
+#include "GameProgram.h"
+#include "GameWindow.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : program_(program), game_(game)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildMenus();
+    buildToolbar();
+
+    auto* central = new QWidget;
+    central->setObjectName(QStringLiteral("GameArea"));
+    central->setStyleSheet(QStringLiteral("#GameArea { background: #10121f; }"));
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->setSpacing(8);
+    board_ = new BoardView(game.m);
+    row->addWidget(board_, 0, Qt::AlignTop);
+    row->addWidget(buildPanel(), 0, Qt::AlignTop);
+    setCentralWidget(central);
+
+    auto* message = new QLabel(board_);
+    message->setObjectName(QStringLiteral("Label14"));
+    message->setStyleSheet(QStringLiteral("color: #ffe070; background: rgba(0,0,0,150); padding: 1px 4px;"));
+    message->setAlignment(Qt::AlignCenter);
+    message->setFixedSize(2385 / 15, 255 / 15);
+    binder_.bind(QStringLiteral("Label14"), message);
+
+    binder_.bind(QStringLiteral("Caption"), this);
+    setFixedSize(sizeHint());
+    sync();
+    board_->setFocus();
+}
+
+void GameWindowWidget::buildMenus()
+{
+    struct Item {
+        const char* control;
+        const char* caption;
+        const char* shortcut;
+    };
+    auto addMenu = [this](const char* control, const char* caption, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromUtf8(control));
+        binder_.bind(QString::fromUtf8(control), menu->menuAction());
+        for (const Item& it : items) {
+            if (!it.control) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* a = menu->addAction(QString::fromUtf8(it.caption));
+            a->setObjectName(QString::fromUtf8(it.control));
+            if (it.shortcut)
+                a->setShortcut(QKeySequence(QString::fromLatin1(it.shortcut)));
+            binder_.bind(a->objectName(), a);
+        }
+        return menu;
+    };
+    addMenu("Game", "遊戲(&G)",
+            {{"GameStop", "暫停", "Ctrl+Z"},
+             {"GameResect", "重新開始", "Ctrl+R"},
+             {nullptr, nullptr, nullptr},
+             {"saveSP", "儲存紀錄", "Ctrl+S"},
+             {"loadSP", "讀取紀錄", "Ctrl+L"},
+             {nullptr, nullptr, nullptr},
+             {"GameOuit", "離開", "Ctrl+Q"}});
+    QMenu* win = addMenu("Win", "環境(&W)", {{"MapLa", "地圖雷達", nullptr}, {"Cop", "功能提示", nullptr}, {"Mess", "訊息提示", nullptr}});
+    for (QAction* a : win->actions()) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1"}});
+    addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr}});
+    addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr}});
+    addMenu("LinkWeb", "連結(&L)", {{"Halvern", "連上Halvern高中全球資訊網", nullptr}});
+
+    connect(findChild<QAction*>(QStringLiteral("GameResect")), &QAction::triggered, this, [this] {
+        game_.RestartGame();
+        sync();
+    });
+    connect(findChild<QAction*>(QStringLiteral("GameOuit")), &QAction::triggered, this, [this] {
+        game_.QuitGame();
+        sync();
+    });
+}
+
+void GameWindowWidget::buildToolbar()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const char* buttons[16][2] = {{"reset", "重新開始"}, {"stop", "暫停"},      {nullptr, nullptr},
+                                  {"save", "儲存紀錄"},  {"load", "開啟紀錄"},  {nullptr, nullptr},
+                                  {"quit", "離開遊戲"},  {nullptr, nullptr},    {"coped", "功能提示"},
+                                  {"mess", "信息框"},    {"lada", "雷達"},      {nullptr, nullptr},
+                                  {"sco", "計分"},       {"callme", "問題與建議給我"}, {"cop", "遊戲說明"},
+                                  {"halvern", "Halvern高中網站"}};
+    for (const auto& b : buttons) {
+        if (!b[0]) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* a = bar->addAction(QString::fromUtf8(b[1]));
+        a->setObjectName(QStringLiteral("Toolbar1.") + QString::fromLatin1(b[0]));
+        binder_.bind(a->objectName(), a);
+    }
+    connect(findChild<QAction*>(QStringLiteral("Toolbar1.reset")), &QAction::triggered, this, [this] {
+        game_.RestartGame();
+        sync();
+    });
+    connect(findChild<QAction*>(QStringLiteral("Toolbar1.quit")), &QAction::triggered, this, [this] {
+        game_.QuitGame();
+        sync();
+    });
+}
+
+QWidget* GameWindowWidget::buildPanel()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setFixedWidth(150);
+    panel->setStyleSheet(QStringLiteral(
+        "#Panel { background: #1c2038; border: 1px solid #3a4270; border-radius: 6px; }"
+        "QLabel { color: #f0f0ff; } QGroupBox { color: #ffd866; border: 1px solid #3a4270; border-radius: 4px;"
+        " margin-top: 10px; padding-top: 6px; } QGroupBox::title { subcontrol-origin: margin; left: 6px; }"));
+    auto* col = new QVBoxLayout(panel);
+    auto* stage = new QLabel;
+    stage->setObjectName(QStringLiteral("Label13"));
+    stage->setAlignment(Qt::AlignCenter);
+    stage->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold; color: #ffd866;"));
+    col->addWidget(stage);
+    binder_.bind(QStringLiteral("Label13"), stage);
+    auto box = [&](const char* heading, std::initializer_list<const char*> controls) {
+        auto* g = new QGroupBox(QString::fromUtf8(heading));
+        auto* l = new QHBoxLayout(g);
+        for (const char* control : controls) {
+            auto* value = new QLabel;
+            value->setObjectName(QString::fromLatin1(control));
+            value->setAlignment(Qt::AlignCenter);
+            l->addWidget(value);
+            binder_.bind(value->objectName(), value);
+        }
+        col->addWidget(g);
+    };
+    box("分數", {"LblScore"});
+    box("剩餘球數", {"Label21", "Label22"});
+    col->addStretch();
+    return panel;
+}
+
+void GameWindowWidget::sync()
+{
+    binder_.sync(game_.vm);
+    board_->update();
+}
+
+void GameWindowWidget::closeForProgram()
+{
+    closingForProgram_ = true;
+    close();
+}
+
+// Not every desktop activates a new window (a bare X server has no window
+// manager), so the first showing counts as the first activation. It runs after
+// the mode button's handler has stored the mode's values.
+void GameWindowWidget::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!shown_) {
+        shown_ = true;
+        QTimer::singleShot(0, this, [this] { activate(); });
+    }
+}
+
+void GameWindowWidget::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && shown_)
+        QTimer::singleShot(0, this, [this] { activate(); });
+}
+
+void GameWindowWidget::activate()
+{
+    if (closingForProgram_ || game_.closed())
+        return;
+    game_.Form_Activate();
+    if (!game_.closed())
+        sync();
+}
+
+void GameWindowWidget::closeEvent(QCloseEvent* e)
+{
+    QMainWindow::closeEvent(e);
+    if (!closingForProgram_) {
+        closingForProgram_ = true;
+        program_.gameWindowClosed();
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include "ViewBinder.h"
+
+#include <QMainWindow>
+
+class BoardView;
+class GameProgram;
+class GameWindow;
+
+// The game window: menus, toolbar, board and status panel over the game core.
+class GameWindowWidget : public QMainWindow {
+    Q_OBJECT
+public:
+    GameWindowWidget(GameProgram& program, GameWindow& game);
+    void sync();
+    // The program closes the window itself (restart, map failure); that does not end it.
+    void closeForProgram();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    QWidget* buildPanel();
+    void activate();
+
+    GameProgram& program_;
+    GameWindow& game_;
+    ViewBinder binder_;
+    BoardView* board_ = nullptr;
+    bool shown_ = false;
+    bool closingForProgram_ = false;
+};

@@ -1,0 +1,116 @@
+#include "QtGameHost.h"
+
+#include "GameProgram.h"
+#include "GameWindowWidget.h"
+#include "ModeWindow.h"
+#include "SideWindows.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QWidget* QtGameHost::dialogParent() const
+{
+    if (game_)
+        return game_;
+    return mode_;
+}
+
+void QtGameHost::MsgBox(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialogParent());
+    box.exec();
+    syncWindows();
+}
+
+bool QtGameHost::AskYesNo(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    const bool yes = box.exec() == QMessageBox::Yes;
+    syncWindows();
+    return yes;
+}
+
+QString QtGameHost::InputBox(const QString& prompt, const QString& title)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, QString(), &ok);
+    syncWindows();
+    return ok ? answer : QString();
+}
+
+double QtGameHost::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+void QtGameHost::Randomize() { rng_.seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch())); }
+
+QString QtGameHost::AppDir() const { return appDir_.isEmpty() ? QCoreApplication::applicationDirPath() : appDir_; }
+
+void QtGameHost::ShowModeWindow()
+{
+    if (!mode_)
+        mode_ = new ModeWindow(*program_);
+    mode_->sync();
+    mode_->show();
+    mode_->raise();
+}
+
+void QtGameHost::CloseModeWindow()
+{
+    if (mode_)
+        mode_->closeForGame();
+    mode_ = nullptr;
+}
+
+void QtGameHost::ShowHelpWindow()
+{
+    if (!help_)
+        help_ = new HelpWindow;
+    help_->show();
+}
+
+void QtGameHost::ShowRadarWindow()
+{
+    if (!radar_)
+        radar_ = new RadarWindow;
+    radar_->show();
+}
+
+void QtGameHost::CloseSideWindows()
+{
+    if (help_)
+        help_->close();
+    if (radar_)
+        radar_->close();
+}
+
+void QtGameHost::ShowGameWindow()
+{
+    if (!game_ && program_->game())
+        game_ = new GameWindowWidget(*program_, *program_->game());
+    if (game_)
+        game_->show();
+}
+
+void QtGameHost::CloseGameWindow()
+{
+    GameWindowWidget* w = game_;
+    game_ = nullptr;
+    if (w)
+        w->closeForProgram();
+}
+
+bool QtGameHost::GameWindowVisible() const { return game_ && game_->isVisible(); }
+
+void QtGameHost::Quit() { QCoreApplication::quit(); }
+
+void QtGameHost::syncWindows()
+{
+    if (game_)
+        game_->sync();
+    if (mode_)
+        mode_->sync();
+}

@@ -1,0 +1,70 @@
+#include "ViewBinder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+
+void ViewBinder::bind(const QString& control, QObject* target)
+{
+    bindings_.insert(control, {target, 0});
+    seen_ = 0;
+}
+
+namespace {
+
+void apply(QObject* target, const QString& control, const ControlState& c)
+{
+    constexpr int TwipsPerPixel = 15;
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (c.hasText)
+            action->setText(c.text);
+        action->setVisible(c.visible);
+        action->setEnabled(c.enabled);
+        if (action->isCheckable())
+            action->setChecked(c.checked);
+        return;
+    }
+    auto* w = qobject_cast<QWidget*>(target);
+    if (!w)
+        return;
+    if (control == QLatin1String("Caption"))
+        w->setWindowTitle(c.text);
+    else if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (c.hasText)
+            label->setText(c.text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (c.hasText)
+            button->setText(c.text);
+        if (button->isCheckable())
+            button->setChecked(c.checked);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        if (c.hasText)
+            box->setTitle(c.text);
+    }
+    if (c.width >= 0)
+        w->setFixedWidth(c.width / TwipsPerPixel);
+    w->setEnabled(c.enabled);
+    if (!w->isWindow())
+        w->setVisible(c.visible);
+}
+
+} // namespace
+
+void ViewBinder::sync(const ViewModel& vm)
+{
+    if (vm.revision() == seen_)
+        return;
+    seen_ = vm.revision();
+    for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
+        Binding& b = it.value();
+        if (!b.target || !vm.has(it.key()))
+            continue;
+        const ControlState& c = vm[it.key()];
+        if (c.revision == b.applied)
+            continue;
+        b.applied = c.revision;
+        apply(b.target, it.key(), c);
+    }
+}

@@ -1,0 +1,172 @@
+#include "StageMapFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string lines(const std::vector<std::string>& values, const char* sep = "\r\n")
+{
+    std::string s;
+    for (const auto& v : values)
+        s += v + sep;
+    return s;
+}
+
+Board counting()
+{
+    Board b;
+    for (int i = 0; i < BoardCells; ++i)
+        b.cells[i] = static_cast<TileCode>(i % 123 - 3);
+    return b;
+}
+
+TEST(StageMapFormat, RecordsAreColumnMajorWithCrLfAfterEach)
+{
+    Board b;
+    b(0, 0) = 1;
+    b(0, 19) = 2;
+    b(1, 0) = 3;
+    b(25, 19) = -45;
+    const std::string text = stagemap::format(b);
+    std::vector<std::string> recs;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find("\r\n", pos);
+        ASSERT_NE(end, std::string::npos) << "every record ends with CR LF";
+        recs.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    ASSERT_EQ(recs.size(), 520u);
+    EXPECT_EQ(recs[0], "1");
+    EXPECT_EQ(recs[19], "2");
+    EXPECT_EQ(recs[20], "3");
+    EXPECT_EQ(recs[519], "-45");
+    // Length: the digits of all numbers plus two bytes per record.
+    EXPECT_EQ(text.size(), 1u + 1u + 1u + 3u + 516u + 1040u);
+    EXPECT_EQ(text.find('\n'), 2u);
+}
+
+TEST(StageMapFormat, FirstTwentyRecordsFillColumnZero)
+{
+    std::vector<std::string> v(520, "0");
+    for (int i = 0; i < 20; ++i)
+        v[i] = "1";
+    const auto r = stagemap::parse(lines(v));
+    ASSERT_TRUE(r.ok());
+    for (int c = 0; c < BoardCols; ++c)
+        for (int row = 0; row < BoardRows; ++row)
+            EXPECT_EQ(r.board(c, row), c == 0 ? 1 : 0);
+}
+
+TEST(StageMapFormat, RoundTripKeepsEveryCode)
+{
+    const Board b = counting();
+    const auto r = stagemap::parse(stagemap::format(b));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.board, b);
+
+    Board extremes;
+    extremes.cells.fill(-32768);
+    extremes(10, 10) = 32767;
+    EXPECT_EQ(stagemap::parse(stagemap::format(extremes)).board, extremes);
+}
+
+TEST(StageMapFormat, SeparatorsAndTrailingLinesDoNotMatter)
+{
+    const Board b = counting();
+    std::vector<std::string> v;
+    for (TileCode c : b.cells)
+        v.push_back(std::to_string(c));
+    for (const char* sep : {",", " ", "\n", "\t", ", ", "\r\n"}) {
+        SCOPED_TRACE(sep);
+        const auto r = stagemap::parse(lines(v, sep));
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r.board, b);
+    }
+    // Anything after the 520th value is not read, even rubbish.
+    const auto r = stagemap::parse(lines(v) + "99\r\nnot a number\r\n\r\n");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.board, b);
+    // Leading blanks and a byte-order mark are skipped; the last value needs no line end.
+    std::string last = "\xEF\xBB\xBF  " + lines(v);
+    last.resize(last.size() - 2);
+    EXPECT_EQ(stagemap::parse(last).board, b);
+}
+
+TEST(StageMapFormat, DamagedFilesAreRefusedWithAReason)
+{
+    std::vector<std::string> v(520, "15");
+    EXPECT_EQ(stagemap::parse("").error, stagemap::ReadError::TooFewValues);
+    auto shortFile = stagemap::parse(lines({v.begin(), v.begin() + 519}));
+    EXPECT_EQ(shortFile.error, stagemap::ReadError::TooFewValues);
+    EXPECT_EQ(shortFile.valuesRead, 519);
+
+    for (const char* bad : {"1.5", "abc", "-", "+", "12x", "0x10", "1e3", "--1"}) {
+        SCOPED_TRACE(bad);
+        auto w = v;
+        w[100] = bad;
+        const auto r = stagemap::parse(lines(w));
+        EXPECT_EQ(r.error, stagemap::ReadError::NotANumber);
+        EXPECT_EQ(r.valuesRead, 100);
+        EXPECT_EQ(r.badValue, bad);
+    }
+    for (const char* big : {"32768", "-32769", "99999999999999999999999"}) {
+        SCOPED_TRACE(big);
+        auto w = v;
+        w[7] = big;
+        const auto r = stagemap::parse(lines(w));
+        EXPECT_EQ(r.error, stagemap::ReadError::OutOfRange);
+        EXPECT_EQ(r.valuesRead, 7);
+    }
+    auto w = v;
+    w[0] = "+7";
+    w[1] = "-0";
+    w[2] = "007";
+    const auto r = stagemap::parse(lines(w));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.board.cells[0], 7);
+    EXPECT_EQ(r.board.cells[1], 0);
+    EXPECT_EQ(r.board.cells[2], 7);
+}
+
+class StageMapFiles : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("stagemap-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+};
+
+TEST_F(StageMapFiles, WriteThenReadIsExact)
+{
+    const Board b = counting();
+    const std::string path = (dir / "map10").string();
+    ASSERT_TRUE(stagemap::write(path, b));
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    EXPECT_EQ(ss.str(), stagemap::format(b));
+    EXPECT_EQ(stagemap::read(path).board, b);
+    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+}
+
+TEST_F(StageMapFiles, MissingFolderOrFileFailsWithoutHarm)
+{
+    EXPECT_EQ(stagemap::read((dir / "nothing").string()).error, stagemap::ReadError::CannotOpen);
+    EXPECT_EQ(stagemap::read(dir.string()).error, stagemap::ReadError::CannotOpen);
+    EXPECT_FALSE(stagemap::write((dir / "no" / "map1").string(), Board{}));
+    // A failed write leaves the existing map as it was.
+    const std::string path = (dir / "map1").string();
+    ASSERT_TRUE(stagemap::write(path, counting()));
+    std::filesystem::create_directory(path + ".part"); // the temporary file cannot be created
+    EXPECT_FALSE(stagemap::write(path, Board{}));
+    EXPECT_EQ(stagemap::read(path).board, counting());
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+#include "GameProgram.h"
+#include "GameWindow.h"
+#include "SimClock.h"
+#include "StageMapFile.h"
+#include "TestHost.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// A program under the simulated clock with its own program folder.
+class GameFixture : public ::testing::Test {
+protected:
+    GameFixture() : host(clock), program(host, clock)
+    {
+        host.appDir = dir.path();
+        QDir(dir.path()).mkpath(QStringLiteral("map"));
+    }
+
+    std::string mapPath(int stage) const
+    {
+        return (dir.path() + QStringLiteral("/map/map") + QString::number(stage)).toStdString();
+    }
+
+    // A board whose every cell is code 15 except a few balls.
+    static Board sampleBoard()
+    {
+        Board b;
+        b.cells.fill(15);
+        b(2, 2) = 0;
+        b(3, 2) = 0;
+        b(4, 2) = 6;
+        return b;
+    }
+
+    void writeMap(int stage, const Board& b = sampleBoard()) { ASSERT_TRUE(stagemap::write(mapPath(stage), b)); }
+
+    // Chooses a mode and lets the window's first showing activate it, as the windows do.
+    GameWindow& startGame(int row)
+    {
+        program.ModeCmd_Click(row);
+        GameWindow* g = program.game();
+        EXPECT_NE(g, nullptr);
+        g->Form_Activate();
+        return *g;
+    }
+
+    QTemporaryDir dir;
+    SimClock clock;
+    TestHost host;
+    GameProgram program;
+    Module1& m = program.module();
+};

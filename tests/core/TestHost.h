@@ -1,0 +1,81 @@
+#pragma once
+#include "GameHost.h"
+#include "SimClock.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// A scripted host: records what the core asks of it, answers from a script,
+// and lets simulated time pass while a modal box is "on screen".
+class TestHost : public GameHost {
+public:
+    explicit TestHost(SimClock& clock) : clock_(clock) {}
+
+    struct Box {
+        QString text, title;
+    };
+    std::vector<Box> boxes;     // every message box shown, in order
+    QStringList log;            // window operations and random draws, in order
+    std::deque<double> rnd;     // scripted draws; 0 when exhausted
+    std::deque<bool> answers;   // Yes/No answers; No when exhausted
+    std::int64_t boxMs = 0;     // simulated time a box stays up
+    std::function<void()> whileBoxUp;
+    QString appDir = QStringLiteral("/nonexistent");
+
+    bool modeWindowOpen = false, helpOpen = false, radarOpen = false, gameOpen = false, quit = false;
+
+    void MsgBox(const QString& text, const QString& title) override
+    {
+        boxes.push_back({text, title});
+        log << QStringLiteral("MsgBox");
+        up();
+    }
+    bool AskYesNo(const QString& text, const QString& title) override
+    {
+        boxes.push_back({text, title});
+        log << QStringLiteral("AskYesNo");
+        up();
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString InputBox(const QString&, const QString&) override { return {}; }
+    double Rnd() override
+    {
+        log << QStringLiteral("Rnd");
+        if (rnd.empty())
+            return 0;
+        const double v = rnd.front();
+        rnd.pop_front();
+        return v;
+    }
+    void Randomize() override { log << QStringLiteral("Randomize"); }
+    QString AppDir() const override { return appDir; }
+
+    void ShowModeWindow() override { modeWindowOpen = true; log << QStringLiteral("ShowModeWindow"); }
+    void CloseModeWindow() override { modeWindowOpen = false; log << QStringLiteral("CloseModeWindow"); }
+    void ShowHelpWindow() override { helpOpen = true; log << QStringLiteral("ShowHelpWindow"); }
+    void ShowRadarWindow() override { radarOpen = true; log << QStringLiteral("ShowRadarWindow"); }
+    void CloseSideWindows() override
+    {
+        helpOpen = radarOpen = false;
+        log << QStringLiteral("CloseSideWindows");
+    }
+    void ShowGameWindow() override { gameOpen = true; log << QStringLiteral("ShowGameWindow"); }
+    void CloseGameWindow() override { gameOpen = false; log << QStringLiteral("CloseGameWindow"); }
+    bool GameWindowVisible() const override { return gameOpen; }
+    void Quit() override { quit = true; log << QStringLiteral("Quit"); }
+
+private:
+    void up()
+    {
+        if (whileBoxUp)
+            whileBoxUp();
+        clock_.advance(boxMs);
+    }
+    SimClock& clock_;
+};
