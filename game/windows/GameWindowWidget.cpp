@@ -30,7 +30,7 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     row->setSpacing(8);
     board_ = new BoardView(game.m);
     row->addWidget(board_, 0, Qt::AlignTop);
-    row->addWidget(buildPanel(), 0, Qt::AlignTop);
+    row->addWidget(buildPanel(), 1);
     setCentralWidget(central);
 
     auto* message = new QLabel(board_);
@@ -133,7 +133,7 @@ QWidget* GameWindowWidget::buildPanel()
 {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("Panel"));
-    panel->setFixedWidth(150);
+    panel->setMinimumWidth(170);
     panel->setStyleSheet(QStringLiteral(
         "#Panel { background: #1c2038; border: 1px solid #3a4270; border-radius: 6px; }"
         "QLabel { color: #f0f0ff; } QGroupBox { color: #ffd866; border: 1px solid #3a4270; border-radius: 4px;"

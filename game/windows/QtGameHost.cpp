@@ -10,6 +10,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 QWidget* QtGameHost::dialogParent() const
 {
@@ -91,8 +94,27 @@ void QtGameHost::ShowGameWindow()
 {
     if (!game_ && program_->game())
         game_ = new GameWindowWidget(*program_, *program_->game());
-    if (game_)
-        game_->show();
+    if (!game_)
+        return;
+    game_->show();
+    placeSideWindows();
+}
+
+// The help and radar windows stand to the right of the game window, the radar
+// on top, as far as the screen allows.
+void QtGameHost::placeSideWindows()
+{
+    const QRect frame = game_->frameGeometry();
+    const QRect screen = game_->screen() ? game_->screen()->availableGeometry() : QRect();
+    int x = frame.right() + 8;
+    int y = frame.top();
+    for (QWidget* w : {static_cast<QWidget*>(radar_.data()), static_cast<QWidget*>(help_.data())}) {
+        if (!w)
+            continue;
+        const int left = screen.isValid() ? std::min(x, screen.right() - w->frameGeometry().width()) : x;
+        w->move(std::max(left, 0), y);
+        y += w->frameGeometry().height() + 8;
+    }
 }
 
 void QtGameHost::CloseGameWindow()

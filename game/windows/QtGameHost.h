@@ -44,6 +44,7 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    void placeSideWindows();
 
     GameProgram* program_ = nullptr;
     QString appDir_;
