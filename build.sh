@@ -13,7 +13,7 @@ case "$job" in
 esac
 
 packages=(
-  cmake ninja-build clang libclang-rt-14-dev ccache           # compiler and build
+  cmake ninja-build clang libclang-rt-14-dev g++ ccache       # compiler and build
   qt6-base-dev qt6-qpa-plugins                                # Qt 6 Widgets
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
