@@ -1,17 +1,19 @@
 #include "StageMapFile.h"
+#include "TileCatalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
 // Every map the game ships must load and keep the rules the game relies on.
 class ShippedMap : public ::testing::TestWithParam<int> {};
 
-TEST_P(ShippedMap, LoadsAndKeepsTheStartCellsAndTunnelRule)
+TEST_P(ShippedMap, IsPlayable)
 {
     const std::string path = std::string(MIBBET_SOURCE_DIR) + "/data/map/map" + std::to_string(GetParam());
     const stagemap::ReadResult r = stagemap::read(path);
@@ -22,6 +24,40 @@ TEST_P(ShippedMap, LoadsAndKeepsTheStartCellsAndTunnelRule)
     EXPECT_EQ(count(80), count(81));
     EXPECT_LE(count(80), 1);
     EXPECT_GT(count(0) + count(6), 100) << "a stage worth playing";
+    for (TileCode c : r.board.cells)
+        EXPECT_TRUE(tiles::hasPicture(c)) << "code " << c << " has no picture";
+
+    // Every ball and item can be reached from the start cell on foot (or through the tunnel).
+    std::vector<bool> seen(BoardCells, false);
+    std::vector<std::pair<int, int>> todo{{1, 18}};
+    seen[1 * BoardRows + 18] = true;
+    const auto tunnelEnd = [&](TileCode want) -> std::pair<int, int> {
+        for (int c = 0; c < BoardCols; ++c)
+            for (int row = 0; row < BoardRows; ++row)
+                if (r.board(c, row) == want)
+                    return {c, row};
+        return {-1, -1};
+    };
+    while (!todo.empty()) {
+        auto [c, row] = todo.back();
+        todo.pop_back();
+        std::vector<std::pair<int, int>> next{{c + 1, row}, {c - 1, row}, {c, row + 1}, {c, row - 1}};
+        if (r.board(c, row) == 80)
+            next.push_back(tunnelEnd(81));
+        if (r.board(c, row) == 81)
+            next.push_back(tunnelEnd(80));
+        for (auto [nc, nr] : next) {
+            if (!Board::inside(nc, nr) || seen[nc * BoardRows + nr] || tiles::blocksCharacter(r.board(nc, nr)))
+                continue;
+            seen[nc * BoardRows + nr] = true;
+            todo.push_back({nc, nr});
+        }
+    }
+    for (int c = 0; c < BoardCols; ++c)
+        for (int row = 0; row < BoardRows; ++row)
+            if (tiles::isEaten(r.board(c, row)))
+                EXPECT_TRUE(seen[c * BoardRows + row]) << "unreachable pickup at (" << c << ", " << row << ")";
+
     // Written in the exact form the editor writes.
     EXPECT_EQ(stagemap::format(r.board).size(), std::filesystem::file_size(path));
 }
