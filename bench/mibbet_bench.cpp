@@ -2,6 +2,7 @@
 #include "GameWindow.h"
 #include "SimClock.h"
 #include "StageMapFile.h"
+#include "Surface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +38,17 @@ void BM_SimulatedSecond(benchmark::State& state)
         void ShowGameWindow() override {}
         void CloseGameWindow() override {}
         bool GameWindowVisible() const override { return true; }
+        bool HelpWindowVisible() const override { return true; }
         void Quit() override {}
+        void PlayEffect(const QString&) override {}
+        void StartMusic() override {}
+        void RewindMusic() override {}
+        void StopMusic() override {}
+        void CloseMusic() override {}
+        bool MusicNotOpen() const override { return false; }
+        qint64 MusicPosition() const override { return 0; }
+        QString MusicFile() const override { return {}; }
+        void SetMusicFile(const QString&) override {}
     } host;
     SimClock clock;
     GameProgram program(host, clock);
@@ -46,6 +57,28 @@ void BM_SimulatedSecond(benchmark::State& state)
         clock.advance(1000);
 }
 BENCHMARK(BM_SimulatedSecond);
+
+// One full frame: all 520 tiles by plain copy, then 47 masked sprites (the
+// player, the 45 ghosts of the busiest stage and one effect).
+void BM_Frame(benchmark::State& state)
+{
+    const int scale = static_cast<int>(state.range(0));
+    Surface fg(scale);
+    Board b;
+    for (int i = 0; i < BoardCells; ++i)
+        b.cells[i] = static_cast<TileCode>((i * 7) % 123);
+    for (auto _ : state) {
+        for (int c = 0; c < BoardCols; ++c)
+            for (int r = 0; r < BoardRows; ++r)
+                fg.copyTile(b(c, r), c * 20, r * 20);
+        fg.drawMasked(SpriteSet::SprPic, 8, 0, 300, 5400);
+        for (int i = 0; i < 45; ++i)
+            fg.drawMasked(static_cast<SpriteSet>(1 + i % 3), 4 + i % 4, i % 4, (i * 650) % 7500, (i * 470) % 5700);
+        fg.drawMasked(SpriteSet::Ls1Pic, 12, 0, 600, 5400);
+        benchmark::DoNotOptimize(fg.image().constBits());
+    }
+}
+BENCHMARK(BM_Frame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

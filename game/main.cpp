@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <cmath>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -17,6 +19,8 @@ int main(int argc, char* argv[])
     QtGameHost host;
     LiveTimers timers;
     GameProgram program(host, timers);
+    // The board is drawn at the screen's pixel ratio, so it stays crisp.
+    program.setSurfaceScale(static_cast<int>(std::ceil(app.devicePixelRatio())));
     host.setProgram(&program);
     timers.afterTick = [&host] { host.syncWindows(); };
     program.start();

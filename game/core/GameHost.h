@@ -30,6 +30,20 @@ public:
     virtual void ShowGameWindow() = 0;
     virtual void CloseGameWindow() = 0;
     virtual bool GameWindowVisible() const = 0;
+    virtual bool HelpWindowVisible() const = 0;
     // No window is left: the program ends.
     virtual void Quit() = 0;
+
+    // Sound. Files are given relative to the program's folder, like "/wav/sm.wav".
+    // One effect channel: a new effect cuts off the one playing.
+    virtual void PlayEffect(const QString& file) = 0;
+    // The music channel: stop, close, open the background tune, rewind, play.
+    virtual void StartMusic() = 0;
+    virtual void RewindMusic() = 0;   // back to the start and play
+    virtual void StopMusic() = 0;     // the channel stays open
+    virtual void CloseMusic() = 0;    // stop and close
+    virtual bool MusicNotOpen() const = 0;
+    virtual qint64 MusicPosition() const = 0; // ms
+    virtual QString MusicFile() const = 0;    // full path
+    virtual void SetMusicFile(const QString& path) = 0; // without opening
 };

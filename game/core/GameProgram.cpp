@@ -28,7 +28,7 @@ void GameProgram::ModeCmd_Click(int row)
     host_.CloseModeWindow();
     host_.ShowHelpWindow();
     host_.ShowRadarWindow();
-    game_ = std::make_unique<GameWindow>(*this, m_, host_, timers_);
+    game_ = std::make_unique<GameWindow>(*this, m_, host_, timers_, surfaceScale_);
     host_.ShowGameWindow();
     m_.Lives = mode.lives;
     m_.Level = mode.level;

@@ -29,6 +29,9 @@ public:
     // The mode window was closed without choosing a mode.
     void modeWindowClosed();
 
+    // Pixels per board pixel on the screen (the board is drawn at that size).
+    void setSurfaceScale(int scale) { surfaceScale_ = scale; }
+
     Module1& module() { return m_; }
     ViewModel& modeView() { return modeVm_; }
     GameWindow* game() { return game_.get(); }
@@ -43,6 +46,7 @@ private:
     TimerDriver& timers_;
     Module1 m_;
     ViewModel modeVm_;
+    int surfaceScale_ = 1;
     std::unique_ptr<GameWindow> game_;
     std::vector<std::unique_ptr<GameWindow>> retired_;
 };

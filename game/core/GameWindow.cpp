@@ -3,8 +3,8 @@
 #include "GameProgram.h"
 #include "Modes.h"
 
-GameWindow::GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers)
-    : m(m), program_(program), host_(host)
+GameWindow::GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers, int surfaceScale)
+    : m(m), FG(surfaceScale), program_(program), host_(host)
 {
     createTimers(timers);
     Form_Load();
@@ -40,17 +40,32 @@ int GameWindow::randomDirection()
     return r < 0 ? 0 : (r > 3 ? 3 : r);
 }
 
-void GameWindow::Form_Load()
+// What the window shows before its load runs.
+void GameWindow::setDesignTexts()
 {
-    // Design-time texts of the window.
     for (const char* name : {"LblScore", "Label6", "Label12", "Label20", "Label21", "Label22"})
         vm.setText(QString::fromLatin1(name), QStringLiteral("0"));
     vm.setText(QStringLiteral("Label19"), QStringLiteral("0%"));
     vm.setText(QStringLiteral("Label14"), QStringLiteral("訊息標籤"));
     vm.setVisible(QStringLiteral("Label14"), false);
+    vm.setText(QStringLiteral("Frame21"), QStringLiteral("PP值：10 / 10"));
+    vm.setText(QStringLiteral("Frame22"), QStringLiteral("  時間"));
+    vm.setText(QStringLiteral("Label3"), QStringLiteral("隱形可維持秒數"));
+    vm.setText(QStringLiteral("Label9"), QStringLiteral("鬼減緩限制時間"));
+    for (const char* name : {"Label3", "Label4", "Label8", "Label9"})
+        vm.setVisible(QString::fromLatin1(name), false);
+    vm.setText(QStringLiteral("Label23"), QStringLiteral("暫停中!"));
+    vm.setText(QStringLiteral("Label24"), QStringLiteral("按下 Enter 鍵繼續........"));
+    vm.setVisible(QStringLiteral("Label23"), false);
+    vm.setVisible(QStringLiteral("Label24"), false);
+    vm.setText(QStringLiteral("Label1"), QString());
     vm.setEnabled(QStringLiteral("saveSP"), true);
     vm.setEnabled(QStringLiteral("Toolbar1.save"), true);
+}
 
+void GameWindow::Form_Load()
+{
+    setDesignTexts();
     host_.Randomize();
     f.CellSize = 300;
     f.HideSec = 0;
@@ -130,22 +145,15 @@ void GameWindow::Form_Unload()
     host_.CloseSideWindows();
 }
 
-// Frame: the board repaint; the player, ghosts and stage-clear test join it.
-void GameWindow::Timer1_Timer() { DrawBoard(); }
-
 // Handlers whose work arrives with the subsystems that own them.
-void GameWindow::CheckNowTimer_Timer() {}
 void GameWindow::MvGhoTimer_Timer() {}
-void GameWindow::MusicTimer_Timer() {}
-void GameWindow::SprMovTimer_Timer() {}
-void GameWindow::GhoChkTimer_Timer() {}
-void GameWindow::LblTimer_Timer() {}
 void GameWindow::LightTimer_Timer() {}
 void GameWindow::GameTimer_Timer() {}
-void GameWindow::GifOneTimer_Timer() {}
 void GameWindow::LsTimer_Timer() {}
 void GameWindow::ChiTimer_Timer() {}
 void GameWindow::SprChkTimer_Timer() {}
 void GameWindow::MouseTimer_Timer() {}
 void GameWindow::EndLblTimer_Timer() {}
 void GameWindow::EndTimer_Timer() {}
+void GameWindow::DrawGhosts() {}
+void GameWindow::CheckStage() {}

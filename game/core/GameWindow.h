@@ -1,6 +1,7 @@
 #pragma once
 #include "GameHost.h"
 #include "GameState.h"
+#include "Surface.h"
 #include "Timer.h"
 #include "ViewModel.h"
 
@@ -13,7 +14,7 @@ class GameProgram;
 // subsystem that owns them.
 class GameWindow {
 public:
-    GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers);
+    GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers, int surfaceScale = 1);
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -26,17 +27,39 @@ public:
     // damaged file it tells the player and the game goes back to the mode
     // window, leaving the board as it was. False when the map was not loaded.
     bool LoadStageMap(std::int16_t stage);
+
+    // The frame: board repaint and housekeeping, then the player, the ghosts
+    // and the stage-clear test.
     void DrawBoard();
+    void DrawSprite();
+    void DrawGhosts();
+    void CheckStage();
 
     // Commands.
     void RestartGame();
     void QuitGame();
+
+    // Keyboard and movement. Keys are Qt::Key values.
+    void FG_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void FG_KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    bool CheckSpriteHit() const;
+    void SetFxPos();
+
+    // Pickups.
+    void CheckEat();
+    bool CheckBall() const;
+
+    // Status panel: the floating message over the board and the message panel.
+    void ShowMessage(const QString& text);
+    void ShowPanelMessage(const QString& first, const QString& second);
+    void ShowPPCaption();
 
     QString stageMapPath(std::int16_t stage) const;
 
     Module1& m;
     Form1Vars f;
     ViewModel vm;
+    Surface FG;
 
     // The sixteen timers of the game window.
     std::unique_ptr<Timer> Timer1, CheckNowTimer, MvGhoTimer, MusicTimer, SprMovTimer, GhoChkTimer, LblTimer,
@@ -48,8 +71,13 @@ public:
 
     bool closed() const { return closed_; }
 
+    // Cell of a twip coordinate: divided by the cell size, halves to even.
+    static int cellOf(int twips);
+
 private:
     void Form_Load();
+    void setDesignTexts();
+    void turnOrMove(std::int16_t dir, std::int16_t frame);
     void createTimers(TimerDriver& timers);
     int randomDirection();
 

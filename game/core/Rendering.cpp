@@ -1,9 +1,35 @@
 #include "GameWindow.h"
 #include "Modes.h"
+#include "TileCatalogue.h"
+
+// One frame, in this order: the whole board is repainted first, so nothing
+// drawn in the previous frame survives.
+void GameWindow::Timer1_Timer()
+{
+    DrawBoard();
+    DrawSprite();
+    DrawGhosts();
+    CheckStage();
+}
 
 void GameWindow::DrawBoard()
 {
-    vm.setText(QStringLiteral("Label21"), QString::number(countTiles(m.MapTile, 0)));
-    vm.setText(QStringLiteral("Label22"), QString::number(countTiles(m.MapTile, 6)));
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            FG.copyTile(m.MapTile(c, r), c * 20, r * 20);
+    FG.touch();
+    vm.setText(QStringLiteral("Label21"), QString::number(countTiles(m.MapTile, tiles::SmallBall)));
+    vm.setText(QStringLiteral("Label22"), QString::number(countTiles(m.MapTile, tiles::BigBall)));
+    // The music starts with the first frame of a game and after a load, not
+    // after it was merely stopped.
+    if (host_.MusicNotOpen() && host_.GameWindowVisible())
+        host_.StartMusic();
     vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
+}
+
+// Tile animation: river, campfire, bush and snowman cells step to their next picture.
+void GameWindow::GifOneTimer_Timer()
+{
+    for (TileCode& code : m.MapTile.cells)
+        code = tiles::animationSuccessor(code);
 }

@@ -26,3 +26,9 @@ void ViewModel::setVisible(const QString& name, bool visible) { set(name, &Contr
 void ViewModel::setEnabled(const QString& name, bool enabled) { set(name, &ControlState::enabled, enabled); }
 void ViewModel::setChecked(const QString& name, bool checked) { set(name, &ControlState::checked, checked); }
 void ViewModel::setWidth(const QString& name, int twips) { set(name, &ControlState::width, twips); }
+
+void ViewModel::setPosition(const QString& name, int leftTwips, int topTwips)
+{
+    set(name, &ControlState::left, leftTwips);
+    set(name, &ControlState::top, topTwips);
+}

@@ -12,6 +12,7 @@ struct ControlState {
     bool enabled = true;
     bool checked = false;
     int width = -1;
+    int left = 0, top = 0; // position in twips, for controls that move
     std::uint64_t revision = 0;
 };
 
@@ -28,6 +29,7 @@ public:
     void setEnabled(const QString& name, bool enabled);
     void setChecked(const QString& name, bool checked);
     void setWidth(const QString& name, int twips);
+    void setPosition(const QString& name, int leftTwips, int topTwips);
 
     QString text(const QString& name) const { return (*this)[name].text; }
     bool visible(const QString& name) const { return (*this)[name].visible; }

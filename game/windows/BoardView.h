@@ -1,18 +1,22 @@
 #pragma once
 #include <QWidget>
 
-struct Module1;
+class Surface;
 
-// The board surface FG, 520 x 400 pixels.
+// Shows the board surface FG, 520 x 400, pixel for pixel (the surface is
+// already drawn at the screen's pixel ratio, so nothing is smoothed).
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardView(const Module1& m, QWidget* parent = nullptr);
+    explicit BoardView(const Surface& fg, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {520, 400}; }
+    // Repaints when the surface changed since the last paint.
+    void refresh();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    const Module1& m_;
+    const Surface& fg_;
+    quint64 shown_ = ~quint64(0);
 };

@@ -28,7 +28,7 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(8, 8, 8, 8);
     row->setSpacing(8);
-    board_ = new BoardView(game.m);
+    board_ = new BoardView(game.FG);
     row->addWidget(board_, 0, Qt::AlignTop);
     row->addWidget(buildPanel(), 1);
     setCentralWidget(central);
@@ -166,7 +166,7 @@ QWidget* GameWindowWidget::buildPanel()
 void GameWindowWidget::sync()
 {
     binder_.sync(game_.vm);
-    board_->update();
+    board_->refresh();
 }
 
 void GameWindowWidget::closeForProgram()

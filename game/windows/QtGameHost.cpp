@@ -127,6 +127,15 @@ void QtGameHost::CloseGameWindow()
 
 bool QtGameHost::GameWindowVisible() const { return game_ && game_->isVisible(); }
 
+bool QtGameHost::HelpWindowVisible() const { return help_ && help_->isVisible(); }
+
+QtSound& QtGameHost::sound()
+{
+    if (!sound_)
+        sound_ = std::make_unique<QtSound>(AppDir());
+    return *sound_;
+}
+
 void QtGameHost::Quit() { QCoreApplication::quit(); }
 
 void QtGameHost::syncWindows()

@@ -1,5 +1,6 @@
 #pragma once
 #include "GameHost.h"
+#include "QtSound.h"
 #include "GameWindowWidget.h"
 #include "ModeWindow.h"
 #include "SideWindows.h"
@@ -33,7 +34,20 @@ public:
     void ShowGameWindow() override;
     void CloseGameWindow() override;
     bool GameWindowVisible() const override;
+    bool HelpWindowVisible() const override;
     void Quit() override;
+
+    void PlayEffect(const QString& file) override { sound().playEffect(file); }
+    void StartMusic() override { sound().startMusic(); }
+    void RewindMusic() override { sound().rewindMusic(); }
+    void StopMusic() override { sound().stopMusic(); }
+    void CloseMusic() override { sound().closeMusic(); }
+    bool MusicNotOpen() const override { return !sound_ || sound_->musicNotOpen(); }
+    qint64 MusicPosition() const override { return sound_ ? sound_->musicPosition() : 0; }
+    QString MusicFile() const override { return sound_ ? sound_->musicFile() : QString(); }
+    void SetMusicFile(const QString& path) override { sound().setMusicFile(path); }
+    // Created when the game first needs it, not at start-up.
+    QtSound& sound();
 
     ModeWindow* modeWindow() const { return mode_; }
     GameWindowWidget* gameWindow() const { return game_; }
@@ -48,6 +62,7 @@ private:
 
     GameProgram* program_ = nullptr;
     QString appDir_;
+    std::unique_ptr<QtSound> sound_;
     QPointer<ModeWindow> mode_;
     QPointer<GameWindowWidget> game_;
     QPointer<HelpWindow> help_;

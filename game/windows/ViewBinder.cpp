@@ -45,6 +45,8 @@ void apply(QObject* target, const QString& control, const ControlState& c)
     }
     if (c.width >= 0)
         w->setFixedWidth(c.width / TwipsPerPixel);
+    if (!w->isWindow() && w->property("movable").toBool())
+        w->move(c.left / TwipsPerPixel, c.top / TwipsPerPixel);
     w->setEnabled(c.enabled);
     if (!w->isWindow())
         w->setVisible(c.visible);

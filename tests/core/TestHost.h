@@ -68,7 +68,49 @@ public:
     void ShowGameWindow() override { gameOpen = true; log << QStringLiteral("ShowGameWindow"); }
     void CloseGameWindow() override { gameOpen = false; log << QStringLiteral("CloseGameWindow"); }
     bool GameWindowVisible() const override { return gameOpen; }
+    bool HelpWindowVisible() const override { return helpOpen; }
     void Quit() override { quit = true; log << QStringLiteral("Quit"); }
+
+    // A recording sound device whose music plays along the simulated clock.
+    QStringList sound;
+    bool musicOpen = false, musicPlaying = false;
+    std::int64_t musicStartedAt = 0, musicStoppedAt = 0;
+    QString musicFile;
+    void PlayEffect(const QString& file) override { sound << QStringLiteral("effect ") + file; }
+    void StartMusic() override
+    {
+        sound << QStringLiteral("StartMusic");
+        musicOpen = musicPlaying = true;
+        musicStartedAt = clock_.now();
+        musicFile = appDir + QStringLiteral("/bgm/bgm5.mp3");
+    }
+    void RewindMusic() override
+    {
+        sound << QStringLiteral("RewindMusic");
+        musicPlaying = true;
+        musicStartedAt = clock_.now();
+    }
+    void StopMusic() override
+    {
+        sound << QStringLiteral("StopMusic");
+        if (musicPlaying)
+            musicStoppedAt = clock_.now();
+        musicPlaying = false;
+    }
+    void CloseMusic() override
+    {
+        sound << QStringLiteral("CloseMusic");
+        musicOpen = musicPlaying = false;
+    }
+    bool MusicNotOpen() const override { return !musicOpen; }
+    qint64 MusicPosition() const override
+    {
+        if (!musicOpen)
+            return 0;
+        return (musicPlaying ? clock_.now() : musicStoppedAt) - musicStartedAt;
+    }
+    QString MusicFile() const override { return musicFile; }
+    void SetMusicFile(const QString& path) override { musicFile = path; }
 
 private:
     void up()

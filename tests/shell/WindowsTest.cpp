@@ -1,4 +1,5 @@
 #include "GameProgram.h"
+#include "BoardView.h"
 #include "GameWindow.h"
 #include "LiveTimers.h"
 #include "QtGameHost.h"
@@ -173,6 +174,30 @@ TEST(BundledFont, HasGlyphsForEveryText)
         }
     }
     EXPECT_TRUE(missing.isEmpty()) << "run resources/font/make_font.py; missing: " << missing.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Windows, BoardShowsTheSurfacePixelForPixel)
+{
+    GameWindowWidget* w = choose("簡易Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 500);
+    GameWindow* g = program.game();
+    QTRY_VERIFY_WITH_TIMEOUT(g->FG.revision() > 1, 500);
+    auto* board = w->findChild<BoardView*>(QStringLiteral("FG"));
+    ASSERT_NE(board, nullptr);
+    QApplication::processEvents();
+    const QImage shown = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage fg = g->FG.image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), fg.size());
+    // The frame may have moved on between the two reads; the tiles under it did not.
+    int same = 0;
+    for (int y = 0; y < fg.height(); y += 7)
+        for (int x = 0; x < fg.width(); x += 7)
+            same += shown.pixel(x, y) == fg.pixel(x, y);
+    EXPECT_GT(same, 0.99 * (fg.width() / 7 + 1) * (fg.height() / 7 + 1));
 }
 
 } // namespace

@@ -1,0 +1,115 @@
+#include "GameWindow.h"
+#include "TileCatalogue.h"
+
+int GameWindow::cellOf(int twips)
+{
+    constexpr int Cell = 300;
+    int q = twips / Cell, r = twips % Cell;
+    if (r < 0) {
+        r += Cell;
+        --q;
+    }
+    if (2 * r > Cell || (2 * r == Cell && (q & 1)))
+        ++q;
+    return q;
+}
+
+void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (vm.visible(QStringLiteral("EndFm")))
+        return;
+    const bool paused = vm.visible(QStringLiteral("Label23"));
+    (void)modifiers;
+    switch (key) {
+    // Enter (pause), A (invisibility), C (tunnel), V (light), X (drill), Z
+    // (laser) and the test-menu chords are dispatched here first; each does
+    // its work once its own part of the game exists.
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return;
+    default:
+        break;
+    }
+    if (m.SprMoving != Off || paused)
+        return;
+    switch (key) {
+    case Qt::Key_Left: turnOrMove(3, 0); break;
+    case Qt::Key_Up: turnOrMove(0, 1); break;
+    case Qt::Key_Right: turnOrMove(1, 2); break;
+    case Qt::Key_Down: turnOrMove(2, 3); break;
+    default: break;
+    }
+}
+
+void GameWindow::FG_KeyUp(int key, Qt::KeyboardModifiers)
+{
+    // X and Z stop the drill and the laser once those exist.
+    (void)key;
+}
+
+// A new direction (or a blocked one, or any key while a death message is up)
+// only turns the character; the same free direction walks one cell.
+void GameWindow::turnOrMove(std::int16_t dir, std::int16_t frame)
+{
+    const bool hit = CheckSpriteHit();
+    if (hit || m.SprDir != dir || f.MsgBusy != Off) {
+        m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = dir;
+        f.SprFrame = frame;
+        CheckEat();
+        SetFxPos();
+        return;
+    }
+    m.SprMoving = On;
+    SprMovTimer->setEnabled(true);
+}
+
+void GameWindow::SprMovTimer_Timer()
+{
+    if (m.SprMoving == On) {
+        if (m.SprStep == 6) {
+            m.SprStep = 0;
+            m.SprMoving = Off;
+            SprMovTimer->setEnabled(false);
+        } else if (m.SprStep < 6) {
+            const DirStep d = m.DirVec[m.SprDir & 3];
+            m.SprX = static_cast<std::int16_t>(m.SprX + d.dx * 50);
+            m.SprY = static_cast<std::int16_t>(m.SprY + d.dy * 50);
+            ++m.SprStep;
+        }
+    }
+    CheckEat();
+    SetFxPos();
+}
+
+bool GameWindow::CheckSpriteHit() const
+{
+    const DirStep d = m.DirVec[m.SprDir & 3];
+    const int c = cellOf(m.SprX + d.dx * f.CellSize);
+    const int r = cellOf(m.SprY + d.dy * f.CellSize);
+    if (!Board::inside(c, r))
+        return true;
+    return tiles::blocksCharacter(m.MapTile(c, r));
+}
+
+void GameWindow::SetFxPos()
+{
+    const auto at = [&](std::int16_t dir, int cells, std::int16_t& x, std::int16_t& y) {
+        const DirStep d = m.DirVec[dir & 3];
+        x = static_cast<std::int16_t>(m.SprX + cells * d.dx * 300);
+        y = static_cast<std::int16_t>(m.SprY + cells * d.dy * 300);
+    };
+    at(m.Ls1Dir, 1, m.Ls1X, m.Ls1Y);
+    at(m.Ls2Dir, 2, m.Ls2X, m.Ls2Y);
+    at(m.ChiDir, 1, m.ChiX, m.ChiY);
+    m.LightX = m.SprX;
+    m.LightY = static_cast<std::int16_t>(m.SprY - 300);
+}
+
+void GameWindow::DrawSprite()
+{
+    const int picture = m.SprHide != Off ? f.SprFrame + 4 : f.SprFrame;
+    FG.drawMasked(SpriteSet::SprPic, f.SprFrame + 8, picture, m.SprX, m.SprY);
+    const int c = cellOf(m.SprX), r = cellOf(m.SprY);
+    if (Board::inside(c, r) && tiles::isTunnelEnd(m.MapTile(c, r)))
+        ShowMessage(QStringLiteral("C鍵地道移動"));
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
+class QSoundEffect;
+
+// The two sound channels on Qt Multimedia. Nothing is created before the
+// first sound is asked for; a missing file or sound device just stays quiet.
+class QtSound {
+public:
+    explicit QtSound(QString appDir);
+    ~QtSound();
+
+    void playEffect(const QString& file);
+    void startMusic();
+    void rewindMusic();
+    void stopMusic();
+    void closeMusic();
+    bool musicNotOpen() const;
+    qint64 musicPosition() const;
+    QString musicFile() const { return musicFile_; }
+    void setMusicFile(const QString& path) { musicFile_ = path; }
+
+    // For tests: the effect now playing, or empty.
+    QString playingEffect() const;
+
+private:
+    void ensureMusic();
+    QString appDir_;
+    QString musicFile_;
+    bool musicOpen_ = false;
+    std::unique_ptr<QAudioOutput> musicOutput_;
+    std::unique_ptr<QMediaPlayer> music_;
+    QHash<QString, QSoundEffect*> effects_;
+    QSoundEffect* current_ = nullptr;
+};

@@ -1,0 +1,169 @@
+#include "GameFixture.h"
+#include "TileCatalogue.h"
+
+namespace {
+
+using Rendering = GameFixture;
+
+QRgb pixel(const Surface& fg, int x, int y) { return fg.image().pixel(x, y) | 0xff000000u; }
+
+QRgb tilePixel(const Pictures& pics, TileCode code, int x, int y)
+{
+    const QPoint at = pics.tileAt(code);
+    return pics.tileSheet().pixel(at.x() + x, at.y() + y) | 0xff000000u;
+}
+
+TEST_F(Rendering, EveryFrameRepaintsTheWholeBoardFromItsCodes)
+{
+    Board b = sampleBoard();
+    b(0, 0) = 17;
+    b(25, 19) = 102;
+    b(4, 7) = 11; // the grapes are narrower than a cell
+    writeMap(1, b);
+    GameWindow& g = startGame(1);
+    const Pictures& pics = g.FG.pictures();
+    // Scribble over the surface, then let one frame pass.
+    const_cast<QImage&>(g.FG.image()).fill(Qt::white);
+    clock.advance(50);
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            for (auto [x, y] : {std::pair{0, 0}, {19, 19}, {10, 5}, {3, 17}})
+                if (c != 1 || r != 18) // the player stands there
+                ASSERT_EQ(pixel(g.FG, c * 20 + x, r * 20 + y), tilePixel(pics, m.MapTile(c, r), x, y))
+                    << "cell " << c << "," << r;
+    // The grapes keep no trace of the last frame beside their 13 columns.
+    EXPECT_EQ(pixel(g.FG, 4 * 20 + 16, 7 * 20 + 10), qRgb(0, 0, 0));
+}
+
+TEST_F(Rendering, CodesWithoutAPictureShowAPlaceholder)
+{
+    Board b = sampleBoard();
+    b(3, 3) = 44;
+    b(4, 3) = -7;
+    b(5, 3) = 30000;
+    writeMap(1, b);
+    GameWindow& g = startGame(1);
+    clock.advance(50);
+    for (int c : {3, 4, 5}) {
+        EXPECT_EQ(pixel(g.FG, c * 20, 60), qRgb(255, 0, 255)) << c;
+        EXPECT_EQ(pixel(g.FG, c * 20 + 10, 70), qRgb(0, 0, 0)) << c;
+    }
+}
+
+TEST_F(Rendering, MaskedDrawKeepsTheBoardWhereTheMaskIsWhite)
+{
+    Board b;
+    b.cells.fill(17); // wooden floor under everything
+    b(1, 18) = b(13, 3) = 15;
+    writeMap(1, b);
+    GameWindow& g = startGame(1);
+    clock.advance(50);
+    const Pictures& pics = g.FG.pictures();
+    const QImage& sheet = pics.spriteSheet();
+    // A blue ghost facing right, half a cell right of cell (5, 5).
+    g.FG.drawMasked(SpriteSet::BGhoPic, 5, 1, 5 * 300 + 150, 5 * 300);
+    int shown = 0, kept = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const QPoint mask = pics.spriteAt(SpriteSet::BGhoPic, 5) + QPoint(x, y);
+            const QPoint pic = pics.spriteAt(SpriteSet::BGhoPic, 1) + QPoint(x, y);
+            const int bx = 110 + x, by = 100 + y;
+            const QRgb under = tilePixel(pics, 17, bx % 20, by % 20);
+            if ((sheet.pixel(mask) & 0xffffff) == 0xffffff) {
+                EXPECT_EQ(pixel(g.FG, bx, by), under) << x << "," << y;
+                ++kept;
+            } else {
+                EXPECT_EQ(pixel(g.FG, bx, by), sheet.pixel(pic) | 0xff000000u) << x << "," << y;
+                ++shown;
+            }
+        }
+    }
+    EXPECT_GT(shown, 80);
+    EXPECT_GT(kept, 40);
+    // Half off the board is clipped, not a crash.
+    g.FG.drawMasked(SpriteSet::SprPic, 8, 0, -150, 5850);
+    g.FG.drawMasked(SpriteSet::SprPic, 8, 0, 7700, -200);
+}
+
+TEST_F(Rendering, TwipsMapToTheNearestPixel)
+{
+    EXPECT_EQ(Surface::pixelOf(0), 0);
+    EXPECT_EQ(Surface::pixelOf(300), 20);
+    EXPECT_EQ(Surface::pixelOf(50), 3);
+    EXPECT_EQ(Surface::pixelOf(100), 7);
+    EXPECT_EQ(Surface::pixelOf(7), 0);
+    EXPECT_EQ(Surface::pixelOf(8), 1);
+    EXPECT_EQ(Surface::pixelOf(-50), -3);
+}
+
+TEST_F(Rendering, BallCountersFollowTheBoard)
+{
+    Board b = sampleBoard();
+    writeMap(1, b);
+    GameWindow& g = startGame(1);
+    EXPECT_EQ(g.vm.text("Label21"), QStringLiteral("2"));
+    EXPECT_EQ(g.vm.text("Label22"), QStringLiteral("1"));
+    m.MapTile(2, 2) = 15;
+    m.MapTile(4, 2) = 15;
+    m.MapTile(9, 9) = 16; // looks like a big ball, is not one
+    clock.advance(50);
+    EXPECT_EQ(g.vm.text("Label21"), QStringLiteral("1"));
+    EXPECT_EQ(g.vm.text("Label22"), QStringLiteral("0"));
+    m.MapTile(3, 2) = 19;
+    clock.advance(50);
+    EXPECT_EQ(g.vm.text("Label21"), QStringLiteral("0"));
+}
+
+TEST_F(Rendering, CaptionFollowsTheModeWithinOneFrame)
+{
+    writeMap(1);
+    GameWindow& g = startGame(3);
+    EXPECT_EQ(g.vm.text("Caption"), QStringLiteral("   Quorral ---  Ver 4.0    [ 簡易模式 ]   下載版"));
+    m.ModeName = QStringLiteral("困難模式"); // as a loaded game does
+    clock.advance(50);
+    EXPECT_EQ(g.vm.text("Caption"), QStringLiteral("   Quorral ---  Ver 4.0    [ 困難模式 ]   下載版"));
+}
+
+TEST_F(Rendering, TilesAnimateEveryTwoHundredMilliseconds)
+{
+    Board b = sampleBoard();
+    const std::pair<TileCode, TileCode> steps[] = {{39, 20}, {20, 21}, {53, 50}, {50, 51}, {58, 55},
+                                                   {87, 84}, {19, 19}, {40, 40}, {49, 49}, {54, 54},
+                                                   {59, 59}, {83, 83}, {88, 88}, {0, 0}};
+    int i = 0;
+    for (auto [from, to] : steps)
+        b(10 + i / 10, 5 + i % 10) = from, ++i;
+    writeMap(1, b);
+    GameWindow& g = startGame(1);
+    clock.advance(199);
+    EXPECT_EQ(m.MapTile(10, 5), 39);
+    clock.advance(1);
+    i = 0;
+    for (auto [from, to] : steps) {
+        EXPECT_EQ(m.MapTile(10 + i / 10, 5 + i % 10), to) << from;
+        ++i;
+    }
+    // The river comes back to its first picture after 20 steps (4 s).
+    clock.advance(3800);
+    EXPECT_EQ(m.MapTile(10, 5), 39);
+    EXPECT_EQ(m.MapTile(10, 7), 53); // the campfire went round five times
+    (void)g;
+}
+
+TEST_F(Rendering, HighPixelRatioSurfaceIsTheSameBoardScaled)
+{
+    writeMap(1);
+    GameWindow& g = startGame(1);
+    clock.advance(50);
+    g.FG.drawMasked(SpriteSet::UGhoPic, 6, 2, 600, 900);
+    Surface big(2);
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            big.copyTile(m.MapTile(c, r), c * 20, r * 20);
+    big.drawMasked(SpriteSet::SprPic, 8, 0, m.SprX, m.SprY);
+    big.drawMasked(SpriteSet::UGhoPic, 6, 2, 600, 900);
+    const QImage scaled = g.FG.image().scaled(1040, 800, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_EQ(big.image().convertToFormat(QImage::Format_RGB32), scaled.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
