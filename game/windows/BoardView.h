@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include <functional>
+
 class Surface;
 
 // Shows the board surface FG, 520 x 400, pixel for pixel (the surface is
@@ -13,8 +15,14 @@ public:
     // Repaints when the surface changed since the last paint.
     void refresh();
 
+    // Key presses (auto-repeats included) and real key releases.
+    std::function<void(int key, Qt::KeyboardModifiers)> onKeyDown, onKeyUp;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool) override { return false; } // Tab and arrows stay with the board
 
 private:
     const Surface& fg_;

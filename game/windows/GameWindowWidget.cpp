@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "GameProgram.h"
 #include "GameWindow.h"
+#include "StatusPanel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -30,15 +31,42 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     row->setSpacing(8);
     board_ = new BoardView(game.FG);
     row->addWidget(board_, 0, Qt::AlignTop);
-    row->addWidget(buildPanel(), 1);
+    row->addWidget(new StatusPanel(binder_), 1, Qt::AlignTop);
     setCentralWidget(central);
 
+    // The floating message follows the player over the board.
     auto* message = new QLabel(board_);
     message->setObjectName(QStringLiteral("Label14"));
-    message->setStyleSheet(QStringLiteral("color: #ffe070; background: rgba(0,0,0,150); padding: 1px 4px;"));
+    message->setProperty("movable", true);
+    message->setStyleSheet(QStringLiteral("color: #ffe070; font-weight: bold; background: rgba(0,0,0,140);"
+                                          " border-radius: 3px;"));
     message->setAlignment(Qt::AlignCenter);
-    message->setFixedSize(2385 / 15, 255 / 15);
+    message->setFixedSize(2385 / 15, 255 / 15 + 2);
     binder_.bind(QStringLiteral("Label14"), message);
+
+    // The pause notice over the board.
+    auto* pauseBox = new QWidget(board_);
+    pauseBox->setGeometry(0, 150, 520, 100);
+    auto* pauseColumn = new QVBoxLayout(pauseBox);
+    for (const char* control : {"Label23", "Label24"}) {
+        auto* l = new QLabel;
+        l->setObjectName(QString::fromLatin1(control));
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("color: #ffffff; background: rgba(20,24,60,200); padding: 4px;") +
+                         (control[6] == '3' ? QStringLiteral("font-size: 28px; font-weight: bold;") : QString()));
+        pauseColumn->addWidget(l);
+        binder_.bind(l->objectName(), l);
+    }
+    pauseBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    board_->onKeyDown = [this](int key, Qt::KeyboardModifiers mods) {
+        game_.FG_KeyDown(key, mods);
+        sync();
+    };
+    board_->onKeyUp = [this](int key, Qt::KeyboardModifiers mods) {
+        game_.FG_KeyUp(key, mods);
+        sync();
+    };
 
     binder_.bind(QStringLiteral("Caption"), this);
     setFixedSize(sizeHint());
@@ -127,40 +155,6 @@ void GameWindowWidget::buildToolbar()
         game_.QuitGame();
         sync();
     });
-}
-
-QWidget* GameWindowWidget::buildPanel()
-{
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("Panel"));
-    panel->setMinimumWidth(170);
-    panel->setStyleSheet(QStringLiteral(
-        "#Panel { background: #1c2038; border: 1px solid #3a4270; border-radius: 6px; }"
-        "QLabel { color: #f0f0ff; } QGroupBox { color: #ffd866; border: 1px solid #3a4270; border-radius: 4px;"
-        " margin-top: 10px; padding-top: 6px; } QGroupBox::title { subcontrol-origin: margin; left: 6px; }"));
-    auto* col = new QVBoxLayout(panel);
-    auto* stage = new QLabel;
-    stage->setObjectName(QStringLiteral("Label13"));
-    stage->setAlignment(Qt::AlignCenter);
-    stage->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold; color: #ffd866;"));
-    col->addWidget(stage);
-    binder_.bind(QStringLiteral("Label13"), stage);
-    auto box = [&](const char* heading, std::initializer_list<const char*> controls) {
-        auto* g = new QGroupBox(QString::fromUtf8(heading));
-        auto* l = new QHBoxLayout(g);
-        for (const char* control : controls) {
-            auto* value = new QLabel;
-            value->setObjectName(QString::fromLatin1(control));
-            value->setAlignment(Qt::AlignCenter);
-            l->addWidget(value);
-            binder_.bind(value->objectName(), value);
-        }
-        col->addWidget(g);
-    };
-    box("分數", {"LblScore"});
-    box("剩餘球數", {"Label21", "Label22"});
-    col->addStretch();
-    return panel;
 }
 
 void GameWindowWidget::sync()

@@ -24,7 +24,6 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    QWidget* buildPanel();
     void activate();
 
     GameProgram& program_;

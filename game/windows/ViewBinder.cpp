@@ -32,8 +32,9 @@ void apply(QObject* target, const QString& control, const ControlState& c)
     if (control == QLatin1String("Caption"))
         w->setWindowTitle(c.text);
     else if (auto* label = qobject_cast<QLabel*>(w)) {
+        // The game separates lines with CR (and CR LF); a label wants LF.
         if (c.hasText)
-            label->setText(c.text);
+            label->setText(QString(c.text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         if (c.hasText)
             button->setText(c.text);

@@ -1,0 +1,13 @@
+#pragma once
+#include <QFrame>
+
+class ViewBinder;
+
+// The panel beside the board: stage name, score, lives, level, speed, stage,
+// time and PP bars, balls left, running effects and the message panel. Built
+// from ordinary labels and frames so that screen readers see every value.
+class StatusPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit StatusPanel(ViewBinder& binder, QWidget* parent = nullptr);
+};
