@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     // The board is drawn at the screen's pixel ratio, so it stays crisp.
     program.setSurfaceScale(static_cast<int>(std::ceil(app.devicePixelRatio())));
     host.setProgram(&program);
-    timers.afterTick = [&host] { host.syncWindows(); };
+    timers.afterTick = [&host](const std::string&) { host.syncWindows(); };
     program.start();
     return app.exec();
 }

@@ -63,7 +63,7 @@ private:
         alive_ = nullptr;
         running_ = false;
         if (owner_.afterTick)
-            owner_.afterTick();
+            owner_.afterTick(name_);
     }
 
     LiveTimers& owner_;

@@ -16,8 +16,7 @@ void GameWindow::DrawBoard()
 {
     for (int c = 0; c < BoardCols; ++c)
         for (int r = 0; r < BoardRows; ++r)
-            FG.copyTile(m.MapTile(c, r), c * 20, r * 20);
-    FG.touch();
+            FG.copyTile(m.MapTile(c, r), c, r);
     vm.setText(QStringLiteral("Label21"), QString::number(countTiles(m.MapTile, tiles::SmallBall)));
     vm.setText(QStringLiteral("Label22"), QString::number(countTiles(m.MapTile, tiles::BigBall)));
     // The music starts with the first frame of a game and after a load, not

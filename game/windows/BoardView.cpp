@@ -3,9 +3,11 @@
 #include "Surface.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
-BoardView::BoardView(const Surface& fg, QWidget* parent) : QWidget(parent), fg_(fg)
+
+BoardView::BoardView(Surface& fg, QWidget* parent) : QWidget(parent), fg_(fg)
 {
     setObjectName(QStringLiteral("FG"));
     setFixedSize(Surface::Width, Surface::Height);
@@ -15,15 +17,27 @@ BoardView::BoardView(const Surface& fg, QWidget* parent) : QWidget(parent), fg_(
 
 void BoardView::refresh()
 {
-    if (fg_.revision() != shown_)
+    const auto changed = fg_.takeChangedCells();
+    if (changed.none())
+        return;
+    if (changed.all()) {
         update();
+        return;
+    }
+    QRegion dirty;
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            if (changed.test(c * BoardRows + r))
+                dirty += QRect(c * 20, r * 20, 20, 20);
+    update(dirty);
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* e)
 {
-    shown_ = fg_.revision();
     QPainter p(this);
-    p.drawImage(QRectF(0, 0, Surface::Width, Surface::Height), fg_.image());
+    const int s = fg_.scale();
+    for (const QRect& r : e->region())
+        p.drawImage(QRectF(r), fg_.image(), QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
 }
 
 void BoardView::keyPressEvent(QKeyEvent* e)

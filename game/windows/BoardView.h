@@ -6,13 +6,14 @@
 class Surface;
 
 // Shows the board surface FG, 520 x 400, pixel for pixel (the surface is
-// already drawn at the screen's pixel ratio, so nothing is smoothed).
+// already drawn at the screen's pixel ratio, so nothing is smoothed). Only the
+// cells whose pixels changed since the last frame are sent to the screen.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardView(const Surface& fg, QWidget* parent = nullptr);
+    explicit BoardView(Surface& fg, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {520, 400}; }
-    // Repaints when the surface changed since the last paint.
+    // Repaints the cells of the surface that changed since the last call.
     void refresh();
 
     // Key presses (auto-repeats included) and real key releases.
@@ -25,6 +26,5 @@ protected:
     bool focusNextPrevChild(bool) override { return false; } // Tab and arrows stay with the board
 
 private:
-    const Surface& fg_;
-    quint64 shown_ = ~quint64(0);
+    Surface& fg_;
 };

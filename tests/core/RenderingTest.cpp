@@ -22,8 +22,12 @@ TEST_F(Rendering, EveryFrameRepaintsTheWholeBoardFromItsCodes)
     writeMap(1, b);
     GameWindow& g = startGame(1);
     const Pictures& pics = g.FG.pictures();
-    // Scribble over the surface, then let one frame pass.
-    const_cast<QImage&>(g.FG.image()).fill(Qt::white);
+    // A ghost drawn over the board in one frame leaves no trace in the next.
+    clock.advance(50);
+    g.FG.takeChangedCells();
+    g.FG.drawMasked(SpriteSet::BGhoPic, 4, 0, 0, 0);
+    g.FG.drawMasked(SpriteSet::YGhoPic, 6, 2, 25 * 300 - 100, 19 * 300);
+    g.FG.drawMasked(SpriteSet::UGhoPic, 6, 2, 4 * 300, 7 * 300);
     clock.advance(50);
     for (int c = 0; c < BoardCols; ++c)
         for (int r = 0; r < BoardRows; ++r)
@@ -33,6 +37,13 @@ TEST_F(Rendering, EveryFrameRepaintsTheWholeBoardFromItsCodes)
                     << "cell " << c << "," << r;
     // The grapes keep no trace of the last frame beside their 13 columns.
     EXPECT_EQ(pixel(g.FG, 4 * 20 + 16, 7 * 20 + 10), qRgb(0, 0, 0));
+    // Only what changed is reported to the window: here the cells under the
+    // player, who is drawn again, and those the ghosts left.
+    const auto changed = g.FG.takeChangedCells();
+    EXPECT_TRUE(changed.test(0));
+    EXPECT_TRUE(changed.test(4 * BoardRows + 7));
+    EXPECT_TRUE(changed.test(1 * BoardRows + 18));
+    EXPECT_FALSE(changed.test(10 * BoardRows + 10));
 }
 
 TEST_F(Rendering, CodesWithoutAPictureShowAPlaceholder)
@@ -159,7 +170,7 @@ TEST_F(Rendering, HighPixelRatioSurfaceIsTheSameBoardScaled)
     Surface big(2);
     for (int c = 0; c < BoardCols; ++c)
         for (int r = 0; r < BoardRows; ++r)
-            big.copyTile(m.MapTile(c, r), c * 20, r * 20);
+            big.copyTile(m.MapTile(c, r), c, r);
     big.drawMasked(SpriteSet::SprPic, 8, 0, m.SprX, m.SprY);
     big.drawMasked(SpriteSet::UGhoPic, 6, 2, 600, 900);
     const QImage scaled = g.FG.image().scaled(1040, 800, Qt::IgnoreAspectRatio, Qt::FastTransformation);

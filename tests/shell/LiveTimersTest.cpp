@@ -68,7 +68,7 @@ TEST(LiveTimers, AfterTickRunsAfterEveryHandler)
 {
     LiveTimers driver;
     int ticks = 0, after = 0;
-    driver.afterTick = [&] { ++after; };
+    driver.afterTick = [&](const std::string& name) { after += name == "t"; };
     std::unique_ptr<Timer> t = driver.create("t", 10, true, [&] { ++ticks; });
     runFor(100);
     EXPECT_GT(ticks, 0);

@@ -3,6 +3,7 @@
 #include "GameWindow.h"
 #include "LiveTimers.h"
 #include "QtGameHost.h"
+#include "QtSound.h"
 #include "StageMapFile.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ protected:
             stagemap::write((dir.path() + QStringLiteral("/map/map") + QString::number(stage)).toStdString(), b);
         host.setAppDir(dir.path());
         host.setProgram(&program);
-        timers.afterTick = [this] { host.syncWindows(); };
+        timers.afterTick = [this](const std::string&) { host.syncWindows(); };
         program.start();
     }
     ~Windows() override
@@ -185,7 +186,7 @@ TEST_F(Windows, BoardShowsTheSurfacePixelForPixel)
     GameWindowWidget* w = choose("簡易Cmd");
     QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 500);
     GameWindow* g = program.game();
-    QTRY_VERIFY_WITH_TIMEOUT(g->FG.revision() > 1, 500);
+    QTest::qWait(120); // a couple of frames
     auto* board = w->findChild<BoardView*>(QStringLiteral("FG"));
     ASSERT_NE(board, nullptr);
     QApplication::processEvents();
@@ -198,6 +199,61 @@ TEST_F(Windows, BoardShowsTheSurfacePixelForPixel)
         for (int x = 0; x < fg.width(); x += 7)
             same += shown.pixel(x, y) == fg.pixel(x, y);
     EXPECT_GT(same, 0.99 * (fg.width() / 7 + 1) * (fg.height() / 7 + 1));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Windows, ArrowKeysReachTheBoardAndThePanelFollows)
+{
+    GameWindowWidget* w = choose("練習Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 500);
+    Module1& m = program.module();
+    auto* board = w->findChild<BoardView*>(QStringLiteral("FG"));
+    ASSERT_NE(board, nullptr);
+    board->setFocus();
+    QTest::keyClick(board, Qt::Key_Up);
+    EXPECT_EQ(m.SprDir, 0);
+    QTest::keyClick(board, Qt::Key_Up);
+    QTRY_COMPARE_WITH_TIMEOUT(m.SprY, static_cast<std::int16_t>(5100), 1000);
+    // The panel shows the view model: level 16 after the first refresh.
+    QTRY_COMPARE_WITH_TIMEOUT(w->findChild<QLabel*>(QStringLiteral("Label12"))->text(), QStringLiteral("16"), 500);
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label19"))->text(), QStringLiteral("100%"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label20"))->text(), QStringLiteral("※"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("99"));
+    EXPECT_EQ(w->findChild<QGroupBox*>(QStringLiteral("Frame21"))->title(), QStringLiteral("PP值：10 / 40"));
+    EXPECT_EQ(w->findChild<QFrame*>(QStringLiteral("Label15"))->width(), 40 * 3);
+    EXPECT_EQ(w->findChild<QFrame*>(QStringLiteral("PPPic"))->width(), 10 * 3);
+    // A floating message appears over the board near the player.
+    program.game()->ShowMessage(QStringLiteral("PP+1"));
+    w->sync();
+    auto* message = w->findChild<QLabel*>(QStringLiteral("Label14"));
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(message->text(), QStringLiteral("PP+1"));
+    QTest::qWait(60);
+    EXPECT_EQ(message->pos(), QPoint((m.SprX - 1042) / 15, (m.SprY - 160) / 15));
+}
+
+TEST(Sound, ChannelsWithoutADeviceOrFiles)
+{
+    QTemporaryDir dir;
+    QtSound sound(dir.path());
+    EXPECT_TRUE(sound.musicNotOpen());
+    sound.playEffect(QStringLiteral("/wav/sm.wav")); // missing: quiet, no crash
+    sound.playEffect(QStringLiteral("/wav/bi.wav"));
+    EXPECT_NE(sound.playingEffect(), QStringLiteral("/wav/sm.wav")); // the second cut off the first
+    sound.startMusic();
+    EXPECT_FALSE(sound.musicNotOpen());
+    EXPECT_EQ(sound.musicFile(), QDir::toNativeSeparators(dir.path() + QStringLiteral("/bgm/bgm5.mp3")));
+    sound.stopMusic();
+    EXPECT_FALSE(sound.musicNotOpen()); // stopped, still open
+    sound.closeMusic();
+    EXPECT_TRUE(sound.musicNotOpen());
+    EXPECT_EQ(sound.musicPosition(), 0);
+    sound.setMusicFile(QStringLiteral("C:\\old\\bgm5.mp3"));
+    EXPECT_EQ(sound.musicFile(), QStringLiteral("C:\\old\\bgm5.mp3"));
+    EXPECT_TRUE(sound.musicNotOpen());
 }
 
 } // namespace
