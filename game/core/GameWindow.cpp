@@ -40,9 +40,12 @@ int GameWindow::randomDirection()
     return r < 0 ? 0 : (r > 3 ? 3 : r);
 }
 
+void setEndingDesignTexts(ViewModel& vm);
+
 // What the window shows before its load runs.
 void GameWindow::setDesignTexts()
 {
+    setEndingDesignTexts(vm);
     for (const char* name : {"LblScore", "Label6", "Label12", "Label20", "Label21", "Label22"})
         vm.setText(QString::fromLatin1(name), QStringLiteral("0"));
     vm.setText(QStringLiteral("Label19"), QStringLiteral("0%"));
@@ -146,14 +149,4 @@ void GameWindow::Form_Unload()
 }
 
 // Handlers whose work arrives with the subsystems that own them.
-void GameWindow::MvGhoTimer_Timer() {}
-void GameWindow::LightTimer_Timer() {}
-void GameWindow::GameTimer_Timer() {}
-void GameWindow::LsTimer_Timer() {}
-void GameWindow::ChiTimer_Timer() {}
-void GameWindow::SprChkTimer_Timer() {}
 void GameWindow::MouseTimer_Timer() {}
-void GameWindow::EndLblTimer_Timer() {}
-void GameWindow::EndTimer_Timer() {}
-void GameWindow::DrawGhosts() {}
-void GameWindow::CheckStage() {}

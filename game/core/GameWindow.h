@@ -5,6 +5,7 @@
 #include "Timer.h"
 #include "ViewModel.h"
 
+#include <functional>
 #include <memory>
 
 class GameProgram;
@@ -49,6 +50,29 @@ public:
     void CheckEat();
     bool CheckBall() const;
 
+    // Ghosts, contact and death.
+    void MoveGhosts();
+    static bool Touches(int ax, int ay, int bx, int by);
+    void CheckGhostContact();
+    // Laser and drill tests for ghost i after its step on a cell.
+    void LaserAndDrillTests(int i);
+    void DrawLaser();
+
+    // Player powers.
+    void UseInvisibility();
+    void TunnelJump();
+    void ToggleLight();
+    void DrawChi();
+    void ChiBreak();
+    void DrawLight();
+
+    // Stages and the end of a game.
+    void ResetActors();
+    void GameOver(bool afterTimeOut);
+    void EndOfGame();
+    // Hands the final score to the high-score table at the end of a game.
+    std::function<void(std::int32_t score)> OfferScore;
+
     // Status panel: the floating message over the board and the message panel.
     void ShowMessage(const QString& text);
     void ShowPanelMessage(const QString& first, const QString& second);
@@ -70,6 +94,7 @@ public:
     void setGameClock(bool on);
 
     bool closed() const { return closed_; }
+    int endImageTop() const { return endImgTop_; }
 
     // Cell of a twip coordinate: divided by the cell size, halves to even.
     static int cellOf(int twips);
@@ -99,7 +124,13 @@ private:
     void EndLblTimer_Timer();
     void EndTimer_Timer();
 
+    void showEndTexts();
+    void freeze(); // menus and toolbar off, the ending frame on its way
+    void stageStartValues(); // clock, music loop point and name of the new stage
+    bool deathSequence(int ghost); // false when the game is over
+
     GameProgram& program_;
     GameHost& host_;
     bool closed_ = false;
+    int endImgTop_ = 6120; // top of the ending picture in twips
 };

@@ -19,14 +19,36 @@ void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (vm.visible(QStringLiteral("EndFm")))
         return;
     const bool paused = vm.visible(QStringLiteral("Label23"));
-    (void)modifiers;
+    (void)modifiers; // the test-menu chords arrive with the test menu
+    // Special keys first; all but Enter wait while the game is paused.
     switch (key) {
-    // Enter (pause), A (invisibility), C (tunnel), V (light), X (drill), Z
-    // (laser) and the test-menu chords are dispatched here first; each does
-    // its work once its own part of the game exists.
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return;
+        return; // pause and resume arrive with the game's commands
+    case Qt::Key_A:
+        if (!paused)
+            UseInvisibility();
+        break;
+    case Qt::Key_C:
+        if (!paused)
+            TunnelJump();
+        break;
+    case Qt::Key_V:
+        if (!paused)
+            ToggleLight();
+        break;
+    case Qt::Key_X:
+        if (!paused) {
+            m.ChiOn = m.ChiKey = On;
+            ChiTimer->setEnabled(true);
+        }
+        break;
+    case Qt::Key_Z:
+        if (!paused) {
+            m.Ls1On = m.Ls2On = m.LsKey = On;
+            LsTimer->setEnabled(true);
+        }
+        break;
     default:
         break;
     }
@@ -41,10 +63,16 @@ void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
+// Releasing X stops the drill, releasing Z the laser, paused or not.
 void GameWindow::FG_KeyUp(int key, Qt::KeyboardModifiers)
 {
-    // X and Z stop the drill and the laser once those exist.
-    (void)key;
+    if (key == Qt::Key_X) {
+        ChiTimer->setEnabled(false);
+        m.ChiKey = m.ChiOn = Off;
+    } else if (key == Qt::Key_Z) {
+        LsTimer->setEnabled(false);
+        m.LsKey = m.Ls1On = m.Ls2On = Off;
+    }
 }
 
 // A new direction (or a blocked one, or any key while a death message is up)

@@ -47,6 +47,13 @@ protected:
         return *g;
     }
 
+    // Takes every ghost out of play, for tests about something else.
+    void calmGhosts()
+    {
+        for (GhoRec& g : m.GhoTab)
+            g.Alive = false;
+    }
+
     QTemporaryDir dir;
     SimClock clock;
     TestHost host;

@@ -10,12 +10,15 @@ protected:
     {
         writeMap(row == 4 ? 0 : 1, b);
         GameWindow& g = startGame(row);
+        calmGhosts();
         return g;
     }
+    // Floor with one ball in a far corner, so the stage goes on.
     static Board floorBoard()
     {
         Board b;
         b.cells.fill(15);
+        b(24, 1) = 0;
         return b;
     }
     void press(GameWindow& g, int key) { g.FG_KeyDown(key, Qt::NoModifier); }

@@ -21,6 +21,7 @@ TEST_F(Rendering, EveryFrameRepaintsTheWholeBoardFromItsCodes)
     b(4, 7) = 11; // the grapes are narrower than a cell
     writeMap(1, b);
     GameWindow& g = startGame(1);
+    calmGhosts();
     const Pictures& pics = g.FG.pictures();
     // A ghost drawn over the board in one frame leaves no trace in the next.
     clock.advance(50);
@@ -165,6 +166,7 @@ TEST_F(Rendering, HighPixelRatioSurfaceIsTheSameBoardScaled)
 {
     writeMap(1);
     GameWindow& g = startGame(1);
+    calmGhosts();
     clock.advance(50);
     g.FG.drawMasked(SpriteSet::UGhoPic, 6, 2, 600, 900);
     Surface big(2);

@@ -7,7 +7,9 @@ protected:
     GameWindow& start(int row = 2, Board b = floorBoard())
     {
         writeMap(row == 4 ? 0 : 1, b);
-        return startGame(row);
+        GameWindow& g = startGame(row);
+        calmGhosts();
+        return g;
     }
     static Board floorBoard()
     {

@@ -1,0 +1,70 @@
+#include "GameWindow.h"
+
+// A: fifteen seconds of invisibility for 15 PP.
+void GameWindow::UseInvisibility()
+{
+    if (f.PP < 15) {
+        ShowPanelMessage(QStringLiteral("感到自身能量不足"), QStringLiteral("隱形不能"));
+        ShowMessage(QStringLiteral("PP值不足"));
+        return;
+    }
+    host_.PlayEffect(QStringLiteral("/wav/in.wav"));
+    ShowPanelMessage(QStringLiteral("Mibbet使用自身能量"), QStringLiteral("隱形15秒"));
+    f.PP = static_cast<std::int16_t>(f.PP - 15);
+    ShowPPCaption();
+    f.HideSec = static_cast<std::int16_t>(f.HideSec + 15);
+    SprChkTimer->setEnabled(true);
+    m.SprHide = On;
+    vm.setVisible(QStringLiteral("Label3"), true);
+    vm.setVisible(QStringLiteral("Label4"), true);
+    vm.setText(QStringLiteral("Label4"), QString::number(f.HideSec));
+    ShowMessage(QStringLiteral("PP-15"));
+}
+
+// C: from one staircase to the other. The ends are the last 80 and the last
+// 81 found column by column; a missing end counts as cell (0, 0).
+void GameWindow::TunnelJump()
+{
+    int ax = 0, ay = 0, bx = 0, by = 0;
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r) {
+            if (m.MapTile(c, r) == 80)
+                ax = c * 300, ay = r * 300;
+            if (m.MapTile(c, r) == 81)
+                bx = c * 300, by = r * 300;
+        }
+    if (m.SprX == ax && m.SprY == ay) {
+        m.SprX = static_cast<std::int16_t>(bx);
+        m.SprY = static_cast<std::int16_t>(by);
+    } else if (m.SprX == bx && m.SprY == by) {
+        m.SprX = static_cast<std::int16_t>(ax);
+        m.SprY = static_cast<std::int16_t>(ay);
+    } else {
+        return;
+    }
+    ShowPanelMessage(QStringLiteral("發現通往不明方向的地道"), QStringLiteral("移動到另一地點"));
+    SetFxPos();
+}
+
+// V: the blinking arrow over the character, on and off.
+void GameWindow::ToggleLight()
+{
+    m.LightOn = On;
+    LightTimer->setEnabled(!LightTimer->enabled());
+    SetFxPos();
+}
+
+void GameWindow::LightTimer_Timer()
+{
+    if (f.FxFrame > 8)
+        f.FxFrame = 0;
+    DrawLight();
+    f.FxFrame = static_cast<std::int16_t>(f.FxFrame + 4);
+}
+
+void GameWindow::DrawLight()
+{
+    if (m.LightOn == Off)
+        return;
+    FG.drawMasked(SpriteSet::LightPic, 12, f.FxFrame, m.LightX, m.LightY);
+}

@@ -1,0 +1,200 @@
+#include "GameFixture.h"
+
+namespace {
+
+class Stages : public GameFixture {
+protected:
+    static Board withBall()
+    {
+        Board b;
+        b.cells.fill(15);
+        b(24, 1) = 0;
+        return b;
+    }
+    GameWindow& start(int row)
+    {
+        for (int stage = 0; stage <= 10; ++stage)
+            writeMap(stage, withBall());
+        GameWindow& g = startGame(row);
+        calmGhosts();
+        return g;
+    }
+};
+
+TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
+{
+    GameWindow& g = start(2);
+    clock.advance(1000);
+    EXPECT_EQ(g.f.TimeLeft, 479);
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分59秒"));
+    EXPECT_EQ(g.vm["TimPic"].width, 3 * 479);
+    // Stage 3 with 5 lives, clock at 0.
+    m.StageNo = 3;
+    m.Lives = 5;
+    g.f.TimeLeft = 0;
+    host.boxMs = 500;
+    clock.advance(1000);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, QStringLiteral("你因疲憊到無法行走進而被鬼吞殺"));
+    EXPECT_EQ(host.boxes[0].title, QStringLiteral("闖關時間過久"));
+    EXPECT_EQ(m.Lives, 3);
+    EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("2"));
+    EXPECT_EQ(m.SprX, 300);
+    EXPECT_EQ(m.SprY, 5400);
+    EXPECT_EQ(m.SprDir, 3);
+    EXPECT_EQ(g.f.HideSec, 5);
+    EXPECT_EQ(g.f.TimeLeft, 400);
+    while (g.f.TimeLeft == 400)
+        clock.advance(10);
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：6分39秒"));
+}
+
+TEST_F(Stages, TimeOutWithTheLastLivesIsGameOverAndFreezesThePlayer)
+{
+    GameWindow& g = start(2);
+    m.Lives = 2;
+    g.f.TimeLeft = 0;
+    clock.advance(1000);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, QStringLiteral("遊戲結束"));
+    EXPECT_EQ(m.SprMoving, On);
+    EXPECT_FALSE(g.GameTimer->enabled());
+}
+
+TEST_F(Stages, PracticeTimeOutRefillsItsOwnClock)
+{
+    GameWindow& g = start(4);
+    g.f.TimeLeft = 0;
+    clock.advance(1000);
+    EXPECT_EQ(g.f.TimeLeft, 1800);
+    EXPECT_EQ(m.Lives, 98);
+}
+
+TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
+{
+    GameWindow& g = start(0);
+    m.StageNo = 9;
+    Board ten = withBall();
+    ten(5, 5) = 84;
+    writeMap(10, ten);
+    for (int i = 0; i <= 44; ++i)
+        m.GhoTab[i].Alive = i < 20; // slots beyond stage 9's come into play
+    m.GhoTab[3].Alive = false;       // killed in stage 9
+    m.MapTile(24, 1) = 15;           // the last ball eaten
+    host.boxMs = 3000;
+    clock.advance(60);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, QStringLiteral("闖關成功，進入第 10 關"));
+    EXPECT_EQ(host.boxes[0].title, QStringLiteral("跳關"));
+    EXPECT_EQ(m.StageNo, 10);
+    EXPECT_EQ(m.MapTile(5, 5), 84);
+    EXPECT_EQ(g.f.TimeLeft, 600);
+    EXPECT_EQ(g.f.MusicLoop, 73000);
+    EXPECT_EQ(g.vm.text("Label13"), QStringLiteral("雪人禁地"));
+    EXPECT_EQ(g.MvGhoTimer->interval(), 46);
+    for (int i = 0; i <= 44; ++i) {
+        EXPECT_TRUE(m.GhoTab[i].Alive) << i;
+        EXPECT_EQ(m.GhoTab[i].X, 3900);
+    }
+    EXPECT_EQ(m.SprX, 300);
+    EXPECT_EQ(m.SprDir, 3);
+    EXPECT_FALSE(g.SprMovTimer->enabled());
+    clock.advance(200);
+    EXPECT_EQ(host.boxes.size(), 1u); // advanced once
+}
+
+TEST_F(Stages, GhostsAndClockKeepTickingBehindTheStageClearMessage)
+{
+    GameWindow& g = start(2);
+    m.GhoTab[0] = GhoRec{3000, 3000, 1, true, On, 0};
+    m.MapTile(24, 1) = 15;
+    const std::int16_t time = g.f.TimeLeft;
+    std::int16_t ghostXBehindBox = 0, timeBehindBox = 0;
+    host.whileBoxUp = [&] {
+        clock.advance(2000);
+        ghostXBehindBox = m.GhoTab[0].X;
+        timeBehindBox = g.f.TimeLeft;
+    };
+    clock.advance(60);
+    EXPECT_GT(ghostXBehindBox, 3000);
+    EXPECT_LT(timeBehindBox, time);
+    EXPECT_EQ(m.StageNo, 2);
+    EXPECT_EQ(host.boxes.size(), 1u);
+}
+
+TEST_F(Stages, ClearingTheLastStageOrThePracticeMapEndsTheGame)
+{
+    {
+        GameWindow& g = start(1);
+        m.StageNo = 10;
+        m.MapTile(24, 1) = 15;
+        clock.advance(60);
+        EXPECT_EQ(host.boxes.back().text, QStringLiteral("你已經全破關了"));
+        EXPECT_EQ(host.boxes.back().title, QStringLiteral("挑戰成功"));
+        EXPECT_FALSE(g.Timer1->enabled());
+        EXPECT_FALSE(g.GameTimer->enabled());
+        EXPECT_TRUE(g.EndTimer->enabled());
+        EXPECT_FALSE(host.sound.contains(QStringLiteral("StopMusic")));
+        EXPECT_FALSE(g.vm.enabled("Win"));
+        program.backToModeWindow();
+    }
+    {
+        GameWindow& g = start(4);
+        m.MapTile(24, 1) = 15;
+        clock.advance(60);
+        EXPECT_EQ(host.boxes.back().text, QStringLiteral("此為練習模式，您已練習完畢！"));
+        EXPECT_TRUE(host.sound.contains(QStringLiteral("StopMusic")));
+        EXPECT_TRUE(g.EndTimer->enabled());
+    }
+}
+
+TEST_F(Stages, EndingPictureRisesThenTheTextsFollowByStage)
+{
+    struct Case {
+        int stage;
+        const char* title;
+        const char* line;
+        bool sound;
+        bool offer;
+    };
+    for (const Case& c : {Case{4, "遊戲結束", "Game Over", true, true}, Case{10, "全劇終束", "Thanks You For Players！", false, true},
+                          Case{0, "全劇終", "Thanks You For Players！", false, false}}) {
+        SCOPED_TRACE(c.stage);
+        GameWindow& g = start(c.stage == 0 ? 4 : 2);
+        m.StageNo = static_cast<std::int16_t>(c.stage);
+        int offered = 0;
+        g.OfferScore = [&](std::int32_t) { ++offered; };
+        host.sound.clear();
+        g.GameOver(false);
+        EXPECT_FALSE(g.vm.visible("EndFm"));
+        clock.advance(203);
+        EXPECT_TRUE(g.vm.visible("EndFm"));
+        EXPECT_EQ(g.endImageTop(), 30);
+        EXPECT_FALSE(g.vm.visible("EndLbl0"));
+        clock.advance(1);
+        EXPECT_EQ(g.endImageTop(), 0);
+        EXPECT_FALSE(g.EndTimer->enabled());
+        clock.advance(100);
+        EXPECT_EQ(g.endImageTop(), 0);
+        EXPECT_EQ(g.vm.text("EndLbl0"), QString::fromUtf8(c.title));
+        EXPECT_TRUE(g.vm.visible("EndLbl0"));
+        EXPECT_FALSE(g.vm.visible("EndLbl1"));
+        clock.advance(800);
+        EXPECT_EQ(g.vm.text("EndLbl1"), QString::fromUtf8(c.line));
+        EXPECT_TRUE(g.vm.visible("EndLbl1"));
+        EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/over.wav")), c.sound ? 1 : 0);
+        clock.advance(4 * 800);
+        EXPECT_TRUE(g.vm.visible("EndLbl5"));
+        EXPECT_EQ(offered, 0);
+        clock.advance(2 * 800);
+        EXPECT_EQ(offered, c.offer ? 1 : 0);
+        EXPECT_FALSE(g.EndLblTimer->enabled());
+        EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/over.wav")), c.sound ? 1 : 0);
+        // Keys do nothing while the ending shows.
+        g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
+        EXPECT_EQ(m.SprDir, 3);
+        program.backToModeWindow();
+    }
+}
+
+} // namespace
