@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <random>
+
 namespace {
 
 void BM_ParseStageMap(benchmark::State& state)
@@ -19,37 +21,40 @@ void BM_ParseStageMap(benchmark::State& state)
 }
 BENCHMARK(BM_ParseStageMap);
 
+struct NullHost : GameHost {
+    void MsgBox(const QString&, const QString&) override {}
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    QString InputBox(const QString&, const QString&) override { return {}; }
+    double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }
+    std::mt19937 rng{12345};
+    void Randomize() override {}
+    QString AppDir() const override { return {}; }
+    void ShowModeWindow() override {}
+    void CloseModeWindow() override {}
+    void ShowHelpWindow() override {}
+    void ShowRadarWindow() override {}
+    void CloseSideWindows() override {}
+    void ShowGameWindow() override {}
+    void CloseGameWindow() override {}
+    bool GameWindowVisible() const override { return true; }
+    bool HelpWindowVisible() const override { return true; }
+    void Quit() override {}
+    void PlayEffect(const QString&) override {}
+    void StartMusic() override {}
+    void RewindMusic() override {}
+    void StopMusic() override {}
+    void CloseMusic() override {}
+    bool MusicNotOpen() const override { return false; }
+    qint64 MusicPosition() const override { return 0; }
+    QString MusicFile() const override { return {}; }
+    void SetMusicFile(const QString&) override {}
+};
+
 // One second of game time with every game-window timer running, under the
 // simulated clock: the cost of the timer machinery itself.
 void BM_SimulatedSecond(benchmark::State& state)
 {
-    struct NullHost : GameHost {
-        void MsgBox(const QString&, const QString&) override {}
-        bool AskYesNo(const QString&, const QString&) override { return false; }
-        QString InputBox(const QString&, const QString&) override { return {}; }
-        double Rnd() override { return 0.5; }
-        void Randomize() override {}
-        QString AppDir() const override { return {}; }
-        void ShowModeWindow() override {}
-        void CloseModeWindow() override {}
-        void ShowHelpWindow() override {}
-        void ShowRadarWindow() override {}
-        void CloseSideWindows() override {}
-        void ShowGameWindow() override {}
-        void CloseGameWindow() override {}
-        bool GameWindowVisible() const override { return true; }
-        bool HelpWindowVisible() const override { return true; }
-        void Quit() override {}
-        void PlayEffect(const QString&) override {}
-        void StartMusic() override {}
-        void RewindMusic() override {}
-        void StopMusic() override {}
-        void CloseMusic() override {}
-        bool MusicNotOpen() const override { return false; }
-        qint64 MusicPosition() const override { return 0; }
-        QString MusicFile() const override { return {}; }
-        void SetMusicFile(const QString&) override {}
-    } host;
+    NullHost host;
     SimClock clock;
     GameProgram program(host, clock);
     program.ModeCmd_Click(0);
@@ -82,6 +87,47 @@ void BM_Frame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Frame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The busiest stage: survival mode on stage 10, 45 ghosts on the real map.
+struct BusiestStage {
+    NullHost host;
+    SimClock clock;
+    GameProgram program{host, clock};
+    GameWindow* g = nullptr;
+    BusiestStage()
+    {
+        Module1& m = program.module();
+        program.ModeCmd_Click(0);
+        g = program.game();
+        m.StageNo = 10;
+        m.MapTile = stagemap::read(MIBBET_SOURCE_DIR "/data/map/map10").board;
+        g->ResetActors();
+        m.SprHide = On; // nobody dies while we measure
+        for (int i = 0; i < 600; ++i)
+            g->MoveGhosts(); // spread them over the maze
+    }
+};
+
+void BM_GhostTick(benchmark::State& state)
+{
+    BusiestStage s;
+    for (auto _ : state)
+        s.g->MoveGhosts();
+}
+BENCHMARK(BM_GhostTick)->Unit(benchmark::kMicrosecond);
+
+void BM_GameFrame(benchmark::State& state)
+{
+    BusiestStage s;
+    for (auto _ : state) {
+        s.g->MoveGhosts(); // so that every frame differs
+        s.g->DrawBoard();
+        s.g->DrawSprite();
+        s.g->DrawGhosts();
+        s.g->CheckStage();
+    }
+}
+BENCHMARK(BM_GameFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

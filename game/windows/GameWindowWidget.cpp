@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "GameProgram.h"
 #include "GameWindow.h"
+#include "EndingFrame.h"
 #include "StatusPanel.h"
 
 #include <QCloseEvent>
@@ -67,6 +68,10 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
         game_.FG_KeyUp(key, mods);
         sync();
     };
+
+    // The closing frame lies over the board and the panel, hidden until the end.
+    ending_ = new EndingFrame(binder_, central);
+    ending_->hide();
 
     binder_.bind(QStringLiteral("Caption"), this);
     setFixedSize(sizeHint());
@@ -177,6 +182,7 @@ void GameWindowWidget::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!shown_) {
         shown_ = true;
+        ending_->setGeometry(centralWidget()->rect());
         QTimer::singleShot(0, this, [this] { activate(); });
     }
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class BoardView;
+class EndingFrame;
 class GameProgram;
 class GameWindow;
 
@@ -30,6 +31,7 @@ private:
     GameWindow& game_;
     ViewBinder binder_;
     BoardView* board_ = nullptr;
+    EndingFrame* ending_ = nullptr;
     bool shown_ = false;
     bool closingForProgram_ = false;
 };

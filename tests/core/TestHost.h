@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <random>
 #include <functional>
 
 // A scripted host: records what the core asks of it, answers from a script,
@@ -18,7 +19,7 @@ public:
     };
     std::vector<Box> boxes;     // every message box shown, in order
     QStringList log;            // window operations and random draws, in order
-    std::deque<double> rnd;     // scripted draws; 0 when exhausted
+    std::deque<double> rnd;     // scripted draws, then a seeded generator
     std::deque<bool> answers;   // Yes/No answers; No when exhausted
     std::int64_t boxMs = 0;     // simulated time a box stays up
     std::function<void()> whileBoxUp;
@@ -48,7 +49,7 @@ public:
     {
         log << QStringLiteral("Rnd");
         if (rnd.empty())
-            return 0;
+            return std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
         const double v = rnd.front();
         rnd.pop_front();
         return v;
@@ -120,4 +121,5 @@ private:
         clock_.advance(boxMs);
     }
     SimClock& clock_;
+    std::mt19937 rng_{20261209};
 };

@@ -13,11 +13,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRawFont>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -254,6 +256,43 @@ TEST(Sound, ChannelsWithoutADeviceOrFiles)
     sound.setMusicFile(QStringLiteral("C:\\old\\bgm5.mp3"));
     EXPECT_EQ(sound.musicFile(), QStringLiteral("C:\\old\\bgm5.mp3"));
     EXPECT_TRUE(sound.musicNotOpen());
+}
+
+} // namespace
+
+namespace {
+
+// Closes the modal box that the game is about to show, as a player would.
+void answerNextBox()
+{
+    QTimer::singleShot(50, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+}
+
+TEST_F(Windows, GameOverRaisesTheEndingOverBoardAndPanel)
+{
+    GameWindowWidget* w = choose("困難Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 500);
+    GameWindow* g = program.game();
+    g->m.StageNo = 4;
+    answerNextBox();
+    g->GameOver(false);
+    w->sync();
+    auto* frame = w->findChild<QFrame*>(QStringLiteral("EndFm"));
+    ASSERT_NE(frame, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(g->endImageTop(), 0, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->findChild<QLabel*>(QStringLiteral("EndLbl5"))->isVisible(), 6000);
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("EndLbl0"))->text(), QStringLiteral("遊戲結束"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("EndLbl1"))->text(), QStringLiteral("Game Over"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("EndImg"))->pos(), QPoint(0, 0));
+    for (const char* name : {"Game", "Win", "Coped", "Sco", "QA", "LinkWeb"})
+        EXPECT_FALSE(w->findChild<QMenu*>(QString::fromLatin1(name))->menuAction()->isEnabled()) << name;
+    EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("Toolbar1.quit"))->isEnabled());
+    EXPECT_GE(frame->width(), 673);
+    w->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/ending-offscreen.png"));
 }
 
 } // namespace
