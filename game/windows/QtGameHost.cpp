@@ -24,6 +24,7 @@ QWidget* QtGameHost::dialogParent() const
 void QtGameHost::MsgBox(const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialogParent());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
     syncWindows();
 }
