@@ -128,6 +128,7 @@ private:
     void freeze(); // menus and toolbar off, the ending frame on its way
     void stageStartValues(); // clock, music loop point and name of the new stage
     bool deathSequence(int ghost); // false when the game is over
+    void startInvincibility();
 
     GameProgram& program_;
     GameHost& host_;

@@ -58,12 +58,7 @@ void GameWindow::GameTimer_Timer()
     m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 3;
     f.SprFrame = 0;
     SetFxPos();
-    f.HideSec = static_cast<std::int16_t>(f.HideSec + 5);
-    SprChkTimer->setEnabled(true);
-    m.SprHide = On;
-    vm.setVisible(QStringLiteral("Label3"), true);
-    vm.setVisible(QStringLiteral("Label4"), true);
-    ShowMessage(QStringLiteral("無敵5秒"));
+    startInvincibility();
     --m.Lives;
     vm.setText(QStringLiteral("Label6"), QString::number(m.Lives - 1));
     if (const Stage* s = stageOf(m.StageNo))

@@ -39,12 +39,7 @@ bool GameWindow::deathSequence(int ghost)
     m.SprX = 300;
     m.SprY = 5400;
     SetFxPos();
-    f.HideSec = static_cast<std::int16_t>(f.HideSec + 5);
-    SprChkTimer->setEnabled(true);
-    m.SprHide = On;
-    vm.setVisible(QStringLiteral("Label3"), true);
-    vm.setVisible(QStringLiteral("Label4"), true);
-    ShowMessage(QStringLiteral("無敵5秒"));
+    startInvincibility();
     --m.Lives;
     vm.setText(QStringLiteral("Label6"), QString::number(m.Lives - 1));
     if (m.Lives <= 0) {
@@ -52,6 +47,17 @@ bool GameWindow::deathSequence(int ghost)
         return false;
     }
     return true;
+}
+
+// Five untouchable seconds after losing a life, on the invisibility countdown.
+void GameWindow::startInvincibility()
+{
+    f.HideSec = static_cast<std::int16_t>(f.HideSec + 5);
+    SprChkTimer->setEnabled(true);
+    m.SprHide = On;
+    vm.setVisible(QStringLiteral("Label3"), true);
+    vm.setVisible(QStringLiteral("Label4"), true);
+    ShowMessage(QStringLiteral("無敵5秒"));
 }
 
 // Invisibility and the invincibility after a death share this countdown.
