@@ -47,6 +47,25 @@ protected:
         return *g;
     }
 
+    // Floor everywhere but one ball in a far corner, so the stage goes on.
+    static Board floorBoard()
+    {
+        Board b;
+        b.cells.fill(15);
+        b(24, 1) = 0;
+        return b;
+    }
+
+    // Starts a game on `b` (map 0 for practice, map 1 otherwise) with the
+    // ghosts out of the way.
+    GameWindow& startCalm(int row, const Board& b = floorBoard())
+    {
+        writeMap(row == 4 ? 0 : 1, b);
+        GameWindow& g = startGame(row);
+        calmGhosts();
+        return g;
+    }
+
     // Takes every ghost out of play, for tests about something else.
     void calmGhosts()
     {

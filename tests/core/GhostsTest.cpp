@@ -5,20 +5,11 @@ namespace {
 // Ghost tests drive MoveGhosts directly on a quiet board (only slot 0 alive).
 class Ghosts : public GameFixture {
 protected:
-    GameWindow& start(Board b, int row = 2)
+    GameWindow& start(const Board& b, int row = 2)
     {
-        b(24, 1) = 0; // a ball keeps the stage going
-        writeMap(1, b);
-        GameWindow& g = startGame(row);
-        calmGhosts();
+        GameWindow& g = startCalm(row, b);
         g.setGameClock(false); // the test steps the ghosts itself
         return g;
-    }
-    static Board floorBoard()
-    {
-        Board b;
-        b.cells.fill(15);
-        return b;
     }
     GhoRec& ghost(int x, int y, int dir)
     {

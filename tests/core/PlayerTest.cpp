@@ -6,21 +6,7 @@ namespace {
 // A board of floor with a wall frame where a test puts what it needs.
 class Player : public GameFixture {
 protected:
-    GameWindow& start(Board b, int row = 2)
-    {
-        writeMap(row == 4 ? 0 : 1, b);
-        GameWindow& g = startGame(row);
-        calmGhosts();
-        return g;
-    }
-    // Floor with one ball in a far corner, so the stage goes on.
-    static Board floorBoard()
-    {
-        Board b;
-        b.cells.fill(15);
-        b(24, 1) = 0;
-        return b;
-    }
+    GameWindow& start(const Board& b, int row = 2) { return startCalm(row, b); }
     void press(GameWindow& g, int key) { g.FG_KeyDown(key, Qt::NoModifier); }
     // Lets a started move run to its end (seven ticks of the step timer).
     void walk(GameWindow& g) { clock.advance(8 * g.SprMovTimer->interval() + 1); }

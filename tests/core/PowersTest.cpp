@@ -4,20 +4,11 @@ namespace {
 
 class Powers : public GameFixture {
 protected:
-    GameWindow& start(Board b, int row = 0)
+    GameWindow& start(const Board& b, int row = 0)
     {
-        b(24, 1) = 0;
-        writeMap(row == 4 ? 0 : 1, b);
-        GameWindow& g = startGame(row);
-        calmGhosts();
+        GameWindow& g = startCalm(row, b);
         clock.advance(60); // PP ceiling and periods set
         return g;
-    }
-    static Board floorBoard()
-    {
-        Board b;
-        b.cells.fill(15);
-        return b;
     }
     void key(GameWindow& g, int k) { g.FG_KeyDown(k, Qt::NoModifier); }
     // Player on cell (c, r) facing right, beam cells refreshed.

@@ -4,20 +4,11 @@ namespace {
 
 class Stages : public GameFixture {
 protected:
-    static Board withBall()
-    {
-        Board b;
-        b.cells.fill(15);
-        b(24, 1) = 0;
-        return b;
-    }
     GameWindow& start(int row)
     {
         for (int stage = 0; stage <= 10; ++stage)
-            writeMap(stage, withBall());
-        GameWindow& g = startGame(row);
-        calmGhosts();
-        return g;
+            writeMap(stage, floorBoard());
+        return startCalm(row);
     }
 };
 
@@ -74,7 +65,7 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
 {
     GameWindow& g = start(0);
     m.StageNo = 9;
-    Board ten = withBall();
+    Board ten = floorBoard();
     ten(5, 5) = 84;
     writeMap(10, ten);
     for (int i = 0; i <= 44; ++i)

@@ -4,20 +4,7 @@ namespace {
 
 class Status : public GameFixture {
 protected:
-    GameWindow& start(int row = 2, Board b = floorBoard())
-    {
-        writeMap(row == 4 ? 0 : 1, b);
-        GameWindow& g = startGame(row);
-        calmGhosts();
-        return g;
-    }
-    static Board floorBoard()
-    {
-        Board b;
-        b.cells.fill(15);
-        b(20, 10) = 0; // one ball keeps the stage going
-        return b;
-    }
+    GameWindow& start(int row = 2) { return startCalm(row); }
     // Puts an item under the player and lets the step timer take it.
     void eat(GameWindow& g, TileCode code)
     {
@@ -172,9 +159,9 @@ TEST_F(Status, CheckBallFindsTheLastBall)
 {
     GameWindow& g = start();
     EXPECT_TRUE(g.CheckBall());
-    m.MapTile(20, 10) = 6;
+    m.MapTile(24, 1) = 6;
     EXPECT_TRUE(g.CheckBall());
-    m.MapTile(20, 10) = 16;
+    m.MapTile(24, 1) = 16;
     EXPECT_FALSE(g.CheckBall());
 }
 
