@@ -49,6 +49,17 @@ QFrame* bar(ViewBinder& binder, const char* control, const char* color, QWidget*
     return f;
 }
 
+// A box whose heading the game writes (the clock text, the PP caption).
+QGroupBox* headedBox(ViewBinder& binder, const char* control, const char* tip, QWidget* content)
+{
+    auto* g = new QGroupBox;
+    g->setObjectName(QString::fromLatin1(control));
+    g->setToolTip(QString::fromUtf8(tip));
+    g->setLayout(single(content));
+    binder.bind(g->objectName(), g);
+    return g;
+}
+
 QLabel* tileIcon(TileCode code)
 {
     const Pictures& pics = Pictures::forScale(1);
@@ -100,25 +111,14 @@ StatusPanel::StatusPanel(ViewBinder& binder, QWidget* parent) : QFrame(parent)
     timeTrack->setObjectName(QStringLiteral("BarTrack"));
     timeTrack->setFixedHeight(12);
     bar(binder, "TimPic", "qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #40c0ff, stop:1 #80ffe0)", timeTrack);
-    auto* timeBox = new QGroupBox;
-    timeBox->setObjectName(QStringLiteral("Frame22"));
-    timeBox->setToolTip(QStringLiteral("本關剩下的時間"));
-    timeBox->setLayout(single(timeTrack));
-    binder.bind(timeBox->objectName(), timeBox);
-    col->addWidget(timeBox);
+    col->addWidget(headedBox(binder, "Frame22", "本關剩下的時間", timeTrack));
 
     // PP: the bright bar over the dark bar of the ceiling, 3 pixels a point.
     auto* ppTrack = new QWidget;
     ppTrack->setFixedHeight(12);
-    QFrame* ceiling = bar(binder, "Label15", "#3a2a58", ppTrack);
-    ceiling->setObjectName(QStringLiteral("Label15"));
+    bar(binder, "Label15", "#3a2a58", ppTrack);
     bar(binder, "PPPic", "qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #c050ff, stop:1 #ff80d0)", ppTrack);
-    auto* ppBox = new QGroupBox;
-    ppBox->setObjectName(QStringLiteral("Frame21"));
-    ppBox->setToolTip(QStringLiteral("雷射光、鑽子與隱形使用的能量"));
-    ppBox->setLayout(single(ppTrack));
-    binder.bind(ppBox->objectName(), ppBox);
-    col->addWidget(ppBox);
+    col->addWidget(headedBox(binder, "Frame21", "雷射光、鑽子與隱形使用的能量", ppTrack));
 
     auto* balls = new QHBoxLayout;
     balls->setContentsMargins(6, 0, 6, 2);
