@@ -1,7 +1,7 @@
 // The whole game on real timers and windows: how faithfully the 4 ms step
 // timer ticks while every other timer runs and frames paint, and how much
 // CPU a stage takes while nobody plays.
-//   live_game_bench [seconds]      (needs a display, e.g. under Xvfb)
+//   tools/xvfb/xvfb.sh build/bench/live_game_bench [seconds]
 #include "AppLook.h"
 #include "GameProgram.h"
 #include "GameWindow.h"

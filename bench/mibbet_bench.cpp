@@ -23,6 +23,7 @@ BENCHMARK(BM_ParseStageMap);
 
 struct NullHost : GameHost {
     void MsgBox(const QString&, const QString&) override {}
+    void MsgBoxPlain(const QString&) override {}
     bool AskYesNo(const QString&, const QString&) override { return false; }
     QString InputBox(const QString&, const QString&) override { return {}; }
     double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }

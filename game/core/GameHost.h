@@ -9,6 +9,8 @@ public:
 
     // Modal message with the exclamation icon; returns when it is closed.
     virtual void MsgBox(const QString& text, const QString& title) = 0;
+    // Modal message without icon, under the program's own name.
+    virtual void MsgBoxPlain(const QString& text) = 0;
     // Modal Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString& text, const QString& title) = 0;
     // Modal one-line input box with an empty field; empty when cancelled.

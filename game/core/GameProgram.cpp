@@ -56,6 +56,9 @@ void GameProgram::backToModeWindow()
     retireGame();
     host_.CloseGameWindow();
     host_.ShowModeWindow();
+    // The tune of the game just left must not play over the mode window, and
+    // the next game starts its own from the beginning.
+    host_.CloseMusic();
 }
 
 void GameProgram::gameWindowClosed()

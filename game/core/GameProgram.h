@@ -22,7 +22,8 @@ public:
     // A mode button of the mode window (row of the mode table, hardest first).
     void ModeCmd_Click(int row);
 
-    // Closes the game, help and radar windows and shows the mode window again.
+    // Closes the game, help and radar windows, shows the mode window again and
+    // closes the music channel.
     void backToModeWindow();
     // The game window was closed by its close box or a confirmed quit.
     void gameWindowClosed();

@@ -23,7 +23,7 @@ bool GameWindow::deathSequence(int ghost)
     GameTimer->setEnabled(false);
     SprMovTimer->setEnabled(false);
     f.MsgBusy = On;
-    host_.MsgBox(QStringLiteral("哇!Mibbet死掉了"), QStringLiteral("Mibbet"));
+    host_.MsgBoxPlain(QStringLiteral("哇!Mibbet死掉了"));
     f.MsgBusy = Off;
     if (closed_)
         return false;

@@ -55,3 +55,10 @@ void BoardView::keyReleaseEvent(QKeyEvent* e)
         onKeyUp(e->key(), e->modifiers());
     e->accept();
 }
+
+void BoardView::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (onFocusLost)
+        onFocusLost();
+}

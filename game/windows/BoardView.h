@@ -18,11 +18,15 @@ public:
 
     // Key presses (auto-repeats included) and real key releases.
     std::function<void(int key, Qt::KeyboardModifiers)> onKeyDown, onKeyUp;
+    // The keyboard went elsewhere (a modal box, another window): releases
+    // made meanwhile will not reach the board.
+    std::function<void()> onFocusLost;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     bool focusNextPrevChild(bool) override { return false; } // Tab and arrows stay with the board
 
 private:

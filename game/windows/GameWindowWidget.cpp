@@ -68,6 +68,16 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
         game_.FG_KeyUp(key, mods);
         sync();
     };
+    // A release made while a message box has the keyboard would never arrive,
+    // leaving the drill or the laser running on PP. Let go of both when the
+    // board loses the keyboard; a key still held repeats into a new press.
+    board_->onFocusLost = [this] {
+        if (game_.closed())
+            return;
+        game_.FG_KeyUp(Qt::Key_X, Qt::NoModifier);
+        game_.FG_KeyUp(Qt::Key_Z, Qt::NoModifier);
+        sync();
+    };
 
     // The closing frame lies over the board and the panel, hidden until the end.
     ending_ = new EndingFrame(binder_, central);

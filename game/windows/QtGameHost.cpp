@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,12 +22,19 @@ QWidget* QtGameHost::dialogParent() const
     return mode_;
 }
 
-void QtGameHost::MsgBox(const QString& text, const QString& title)
+void QtGameHost::showMessage(QMessageBox::Icon icon, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialogParent());
+    QMessageBox box(icon, title, text, QMessageBox::Ok, dialogParent());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
     syncWindows();
+}
+
+void QtGameHost::MsgBox(const QString& text, const QString& title) { showMessage(QMessageBox::Warning, text, title); }
+
+void QtGameHost::MsgBoxPlain(const QString& text)
+{
+    showMessage(QMessageBox::NoIcon, text, QGuiApplication::applicationDisplayName());
 }
 
 bool QtGameHost::AskYesNo(const QString& text, const QString& title)

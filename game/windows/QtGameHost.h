@@ -5,6 +5,7 @@
 #include "ModeWindow.h"
 #include "SideWindows.h"
 
+#include <QMessageBox>
 #include <QPointer>
 
 #include <random>
@@ -20,6 +21,7 @@ public:
     void setAppDir(const QString& dir) { appDir_ = dir; }
 
     void MsgBox(const QString& text, const QString& title) override;
+    void MsgBoxPlain(const QString& text) override;
     bool AskYesNo(const QString& text, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title) override;
     double Rnd() override;
@@ -58,6 +60,7 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    void showMessage(QMessageBox::Icon icon, const QString& text, const QString& title);
     void placeSideWindows();
 
     GameProgram* program_ = nullptr;

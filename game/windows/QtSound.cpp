@@ -72,10 +72,8 @@ bool QtSound::musicNotOpen() const { return !musicOpen_; }
 
 qint64 QtSound::musicPosition() const { return music_ && musicOpen_ ? music_->position() : 0; }
 
-QString QtSound::playingEffect() const
+bool QtSound::effectPlaying(const QString& file) const
 {
-    for (auto it = effects_.begin(); it != effects_.end(); ++it)
-        if (it.value()->isPlaying())
-            return it.key();
-    return {};
+    const QSoundEffect* effect = effects_.value(file);
+    return effect && effect->isPlaying();
 }

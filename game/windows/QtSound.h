@@ -25,8 +25,8 @@ public:
     QString musicFile() const { return musicFile_; }
     void setMusicFile(const QString& path) { musicFile_ = path; }
 
-    // For tests: the effect now playing, or empty.
-    QString playingEffect() const;
+    // For tests: whether the effect of this file is playing now.
+    bool effectPlaying(const QString& file) const;
 
 private:
     void ensureMusic();

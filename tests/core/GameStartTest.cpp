@@ -177,17 +177,20 @@ TEST_F(GameStart, LaterActivationsDoNothing)
     EXPECT_EQ(m.MapTile(3, 3), 77);
 }
 
-TEST_F(GameStart, ClockIsSetBeforeTheStageClockFirstTicks)
+// The game-clock timers run from the window's creation; the stage clock's
+// first tick, a second later, finds the clock the activation has set.
+TEST_F(GameStart, StageClockFirstTicksOneSecondAfterCreation)
 {
     writeMap(1);
     program.ModeCmd_Click(1);
     GameWindow& g = *program.game();
-    // The game-clock timers run from creation; activation comes straight after.
-    EXPECT_TRUE(g.GameTimer->enabled());
-    clock.advance(0);
+    clock.advance(999);
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("  時間"));
     g.Form_Activate();
-    EXPECT_EQ(g.f.TimeLeft, 480);
-    EXPECT_LT(clock.now(), g.GameTimer->interval());
+    clock.advance(1);
+    EXPECT_EQ(g.f.TimeLeft, 479);
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分59秒"));
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(GameStart, DerivedValues)
@@ -286,13 +289,20 @@ TEST_F(GameStart, RestartAsksFirstThenShowsTheModeWindow)
     EXPECT_EQ(host.boxes.back().text, QStringLiteral("是否要重新開始?"));
     EXPECT_EQ(host.boxes.back().title, QStringLiteral("確定訊息"));
     EXPECT_EQ(program.game(), &g);
+    clock.advance(5000);
     host.answers = {true};
     g.RestartGame();
     EXPECT_EQ(program.game(), nullptr);
     EXPECT_TRUE(host.modeWindowOpen);
     EXPECT_FALSE(host.quit);
+    EXPECT_FALSE(host.musicOpen); // no tune over the mode window
+    clock.advance(3000);
 
+    // The next game's first frame starts its music from the beginning.
+    host.sound.clear();
     GameWindow& again = startGame(3);
+    EXPECT_EQ(host.sound, QStringList{QStringLiteral("StartMusic")});
+    EXPECT_EQ(host.MusicPosition(), 0);
     host.answers = {true};
     again.QuitGame();
     EXPECT_EQ(host.boxes.back().text, QStringLiteral("是否真的要離開?"));

@@ -110,14 +110,51 @@ TEST_F(Ghosts, DrawnOnTopOfThePlayerAndMarkedDrawn)
     EXPECT_EQ(m.GhoTab[m.lastGhostSlot() + 1].Drawn, Off); // out of play
 }
 
+// Close along one line only: |d| up to 100 twips touches, 150 and beyond do
+// not, and any offset on both axes never touches.
 TEST_F(Ghosts, TouchRule)
 {
-    EXPECT_TRUE(GameWindow::Touches(400, 300, 300, 300));
-    EXPECT_TRUE(GameWindow::Touches(300, 200, 300, 300));
-    EXPECT_TRUE(GameWindow::Touches(300, 300, 300, 300));
-    EXPECT_FALSE(GameWindow::Touches(500, 300, 300, 300));
-    EXPECT_FALSE(GameWindow::Touches(600, 300, 300, 300));
-    EXPECT_FALSE(GameWindow::Touches(350, 350, 300, 300));
+    for (int d = -300; d <= 300; d += 50) {
+        const bool close = d >= -100 && d <= 100;
+        EXPECT_EQ(GameWindow::Touches(300 + d, 300, 300, 300), close) << "dx " << d;
+        EXPECT_EQ(GameWindow::Touches(300, 300 + d, 300, 300), close) << "dy " << d;
+        EXPECT_EQ(GameWindow::Touches(300, 300, 300 + d, 300), close) << "other dx " << d;
+        if (d != 0)
+            EXPECT_FALSE(GameWindow::Touches(300 + d, 300 + 50, 300, 300)) << "both " << d;
+    }
+}
+
+// The laser is tested only after a ghost that began its tick on a cell has
+// moved: crossing into the beam between cells, a ghost lives one tick more.
+TEST_F(Ghosts, LaserTestsOnlyGhostsThatStartOnACell)
+{
+    GameWindow& g = start(floorBoard());
+    m.SprX = m.SprY = 1500;
+    m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
+    g.SetFxPos();
+    g.FG_KeyDown(Qt::Key_Z, Qt::NoModifier);
+    GhoRec& gh = ghost(1750, 1500, 1);
+    g.MoveGhosts();
+    EXPECT_EQ(gh.X, 1800); // on the near beam cell, untested
+    EXPECT_TRUE(gh.Alive);
+    g.MoveGhosts();
+    EXPECT_FALSE(gh.Alive);
+    EXPECT_EQ(g.f.PP, 10 - m.LsCost);
+}
+
+// A killed ghost stands where it fell: it neither moves nor touches.
+TEST_F(Ghosts, KilledGhostNeverMovesOrTouches)
+{
+    GameWindow& g = start(floorBoard());
+    GhoRec& gh = ghost(m.SprX + 50, m.SprY, 3);
+    gh.Alive = false;
+    g.MoveGhosts();
+    g.CheckGhostContact();
+    EXPECT_EQ(gh.X, m.SprX + 50);
+    EXPECT_TRUE(host.boxes.empty());
+    gh.Alive = true;
+    g.CheckGhostContact();
+    EXPECT_EQ(host.boxes.size(), 1u);
 }
 
 TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
@@ -125,6 +162,7 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
     GameWindow& g = start(floorBoard());
     m.SprX = 3300;
     m.SprY = 3000;
+    m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
     ghost(3150, 3000, 1); // steps to 3200: touches
     GhoRec& second = m.GhoTab[1];
     second = GhoRec{3450, 3000, 3, true, On, 1}; // steps to 3400: would touch too
@@ -135,9 +173,13 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
         EXPECT_FALSE(g.GameTimer->enabled());
         ++ticksDuringBox;
     };
+    // A laser and a drill in use die with the player; the keys stay held.
+    g.FG_KeyDown(Qt::Key_Z, Qt::NoModifier);
+    g.FG_KeyDown(Qt::Key_X, Qt::NoModifier);
     g.MoveGhosts();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("哇!Mibbet死掉了"));
+    EXPECT_TRUE(host.boxes[0].plain);
     EXPECT_EQ(ticksDuringBox, 1);
     EXPECT_EQ(m.Lives, lives - 1);
     EXPECT_EQ(g.vm.text("Label6"), QString::number(lives - 2));
@@ -151,6 +193,20 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
     EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("無敵5秒"));
     EXPECT_TRUE(g.GameTimer->enabled());
     EXPECT_EQ(g.f.MsgBusy, Off);
+    EXPECT_EQ(m.Ls1On, Off);
+    EXPECT_EQ(m.Ls2On, Off);
+    EXPECT_EQ(m.ChiOn, Off);
+    EXPECT_FALSE(g.LsTimer->enabled());
+    EXPECT_FALSE(g.ChiTimer->enabled());
+    EXPECT_EQ(m.LsKey, On);
+    EXPECT_EQ(m.ChiKey, On);
+    // The tools stand in front of the player's new place, facing as before.
+    EXPECT_EQ(m.Ls1Dir, 1);
+    EXPECT_EQ(m.Ls1X, 600);
+    EXPECT_EQ(m.Ls2X, 900);
+    EXPECT_EQ(m.ChiX, 600);
+    EXPECT_EQ(m.ChiY, 5400);
+    EXPECT_EQ(m.LightY, 5100);
 }
 
 TEST_F(Ghosts, InvincibilityEndsAfterFiveSeconds)
@@ -160,12 +216,12 @@ TEST_F(Ghosts, InvincibilityEndsAfterFiveSeconds)
     m.SprY = 3000;
     ghost(3150, 3000, 1);
     g.MoveGhosts();
-    g.SprChkTimer->setEnabled(true);
     clock.advance(4999);
     EXPECT_EQ(m.SprHide, On);
     clock.advance(1);
     EXPECT_EQ(m.SprHide, Off);
     EXPECT_FALSE(g.vm.visible("Label3"));
+    EXPECT_FALSE(g.vm.visible("Label4"));
     EXPECT_FALSE(g.SprChkTimer->enabled());
 }
 
@@ -195,17 +251,34 @@ TEST_F(Ghosts, LastLifeEndsTheGame)
     m.SprX = 3300;
     m.SprY = 3000;
     ghost(3150, 3000, 1);
+    g.setGameClock(true);
+    // Laser and drill taken up again while the game-over box is on screen.
+    host.whileBoxUp = [&] {
+        if (host.boxes.back().text == QStringLiteral("遊戲結束")) {
+            g.FG_KeyDown(Qt::Key_Z, Qt::NoModifier);
+            g.FG_KeyDown(Qt::Key_X, Qt::NoModifier);
+        }
+    };
     g.MoveGhosts();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, QStringLiteral("遊戲結束"));
     EXPECT_EQ(host.boxes[1].title, QStringLiteral("GameOver"));
+    EXPECT_FALSE(host.boxes[1].plain);
     EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("-1"));
-    EXPECT_FALSE(g.Timer1->enabled());
-    EXPECT_FALSE(g.MvGhoTimer->enabled());
-    EXPECT_FALSE(g.GameTimer->enabled());
+    for (Timer* t : {g.Timer1.get(), g.MvGhoTimer.get(), g.GifOneTimer.get(), g.GameTimer.get(), g.LsTimer.get(),
+                     g.ChiTimer.get()})
+        EXPECT_FALSE(t->enabled()) << t->name();
+    EXPECT_TRUE(g.SprChkTimer->enabled()); // the invincibility still counts down
+    EXPECT_EQ(m.Ls1On, Off);
+    EXPECT_EQ(m.Ls2On, Off);
+    EXPECT_EQ(m.ChiOn, Off);
     EXPECT_TRUE(g.EndTimer->enabled());
-    EXPECT_FALSE(g.vm.enabled("Game"));
-    EXPECT_FALSE(g.vm.enabled("Toolbar1.halvern"));
+    EXPECT_TRUE(g.vm.enabled("EndFm"));
+    for (const char* menu : {"Game", "Win", "Coped", "Sco", "QA", "LinkWeb", "Tool"})
+        EXPECT_FALSE(g.vm.enabled(QString::fromLatin1(menu))) << menu;
+    for (const char* key : {"reset", "stop", "save", "load", "quit", "coped", "mess", "lada", "sco", "callme", "cop",
+                            "halvern"})
+        EXPECT_FALSE(g.vm.enabled(QStringLiteral("Toolbar1.") + QLatin1String(key))) << key;
     EXPECT_EQ(host.sound.last(), QStringLiteral("StopMusic"));
     EXPECT_EQ(m.SprMoving, Off); // only a time-out freezes the player this way
 }

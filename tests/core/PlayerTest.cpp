@@ -12,29 +12,61 @@ protected:
     void walk(GameWindow& g) { clock.advance(8 * g.SprMovTimer->interval() + 1); }
 };
 
+// Each arrow: the first press turns (picture, tools and light follow), the
+// second walks one cell that way.
 TEST_F(Player, FirstPressTurnsSecondWalks)
 {
+    struct Arrow {
+        int key, dir, frame, dx, dy;
+    };
+    const Arrow arrows[] = {{Qt::Key_Up, 0, 1, 0, -1}, {Qt::Key_Right, 1, 2, 1, 0}, {Qt::Key_Down, 2, 3, 0, 1},
+                            {Qt::Key_Left, 3, 0, -1, 0}};
     GameWindow& g = start(floorBoard());
-    ASSERT_EQ(m.SprDir, 3);
+    m.SprX = 3000;
+    m.SprY = 3000;
+    for (const Arrow& a : arrows) {
+        SCOPED_TRACE(a.dir);
+        m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = static_cast<std::int16_t>((a.dir + 1) % 4);
+        press(g, a.key);
+        EXPECT_EQ(m.SprDir, a.dir);
+        EXPECT_EQ(g.f.SprFrame, a.frame);
+        EXPECT_EQ(m.Ls1Dir, a.dir);
+        EXPECT_EQ(m.Ls2Dir, a.dir);
+        EXPECT_EQ(m.ChiDir, a.dir);
+        EXPECT_EQ(m.SprMoving, Off);
+        EXPECT_EQ(m.Ls1X, 3000 + 300 * a.dx);
+        EXPECT_EQ(m.Ls1Y, 3000 + 300 * a.dy);
+        EXPECT_EQ(m.Ls2X, 3000 + 600 * a.dx);
+        EXPECT_EQ(m.Ls2Y, 3000 + 600 * a.dy);
+        EXPECT_EQ(m.ChiX, 3000 + 300 * a.dx);
+        EXPECT_EQ(m.ChiY, 3000 + 300 * a.dy);
+        EXPECT_EQ(m.LightX, 3000);
+        EXPECT_EQ(m.LightY, 2700);
+        press(g, a.key);
+        EXPECT_EQ(m.SprMoving, On);
+        EXPECT_TRUE(g.SprMovTimer->enabled());
+        walk(g);
+        EXPECT_EQ(m.SprX, 3000 + 300 * a.dx);
+        EXPECT_EQ(m.SprY, 3000 + 300 * a.dy);
+        EXPECT_EQ(m.SprMoving, Off);
+        EXPECT_EQ(m.SprStep, 0);
+        EXPECT_FALSE(g.SprMovTimer->enabled());
+        EXPECT_EQ(m.ChiX, m.SprX + 300 * a.dx);
+        EXPECT_EQ(m.LightY, m.SprY - 300);
+        m.SprX = 3000;
+        m.SprY = 3000;
+    }
+}
+
+// Turning on a cell takes what lies there, as a step does.
+TEST_F(Player, TurningTakesTheItemUnderThePlayer)
+{
+    GameWindow& g = start(floorBoard());
+    g.SprMovTimer->setEnabled(false);
+    m.MapTile(1, 18) = 9;
     press(g, Qt::Key_Up);
-    EXPECT_EQ(m.SprDir, 0);
-    EXPECT_EQ(g.f.SprFrame, 1);
-    EXPECT_EQ(m.Ls1Dir, 0);
-    EXPECT_EQ(m.Ls2Dir, 0);
-    EXPECT_EQ(m.ChiDir, 0);
-    EXPECT_EQ(m.SprMoving, Off);
-    EXPECT_EQ(m.Ls1Y, 5400 - 300);
-    EXPECT_EQ(m.Ls2Y, 5400 - 600);
-    EXPECT_EQ(m.LightY, 5100);
-    press(g, Qt::Key_Up);
-    EXPECT_EQ(m.SprMoving, On);
-    walk(g);
-    EXPECT_EQ(m.SprY, 5100);
-    EXPECT_EQ(m.SprX, 300);
-    EXPECT_EQ(m.SprMoving, Off);
-    EXPECT_FALSE(g.SprMovTimer->enabled());
-    EXPECT_EQ(m.ChiY, 4800);
-    EXPECT_EQ(m.LightY, 4800);
+    EXPECT_EQ(m.MapTile(1, 18), 15);
+    EXPECT_EQ(g.f.Score, 30);
 }
 
 TEST_F(Player, WallsAndTheBoardEdgeBlock)
@@ -123,16 +155,52 @@ TEST_F(Player, DeathMessageOnlyLetsArrowsTurn)
     EXPECT_EQ(m.SprMoving, Off);
 }
 
+// Paused, every key but Enter waits, while releases still let go of the
+// drill and the laser; with the ending showing no key does anything.
 TEST_F(Player, PausedOrEndedTheKeysDoNothing)
 {
-    GameWindow& g = start(floorBoard());
+    Board b = floorBoard();
+    b(1, 18) = 80;
+    b(9, 9) = 81;
+    GameWindow& g = start(b);
+    g.f.PP = 10;
+    clock.advance(100);
+    const auto pressAll = [&] {
+        for (int k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z})
+            press(g, k);
+    };
+    const auto untouched = [&] {
+        EXPECT_EQ(m.SprDir, 3);
+        EXPECT_EQ(m.SprMoving, Off);
+        EXPECT_EQ(m.SprX, 300); // no tunnel jump
+        EXPECT_EQ(m.SprHide, Off);
+        EXPECT_EQ(g.f.PP, 10);
+        EXPECT_FALSE(g.LightTimer->enabled());
+        EXPECT_FALSE(g.ChiTimer->enabled());
+        EXPECT_FALSE(g.LsTimer->enabled());
+        EXPECT_EQ(m.ChiOn, Off);
+        EXPECT_EQ(m.Ls1On, Off);
+    };
     g.vm.setVisible(QStringLiteral("Label23"), true);
-    press(g, Qt::Key_Up);
-    EXPECT_EQ(m.SprDir, 3);
+    pressAll();
+    untouched();
+    // Taken up before the pause, released during it.
     g.vm.setVisible(QStringLiteral("Label23"), false);
+    press(g, Qt::Key_X);
+    press(g, Qt::Key_Z);
+    g.vm.setVisible(QStringLiteral("Label23"), true);
+    g.FG_KeyUp(Qt::Key_X, Qt::NoModifier);
+    g.FG_KeyUp(Qt::Key_Z, Qt::NoModifier);
+    EXPECT_EQ(m.ChiKey, Off);
+    EXPECT_EQ(m.LsKey, Off);
+    untouched();
+
+    g.vm.setVisible(QStringLiteral("Label23"), false);
+    press(g, Qt::Key_X);
     g.vm.setVisible(QStringLiteral("EndFm"), true);
-    press(g, Qt::Key_Up);
-    EXPECT_EQ(m.SprDir, 3);
+    g.FG_KeyUp(Qt::Key_X, Qt::NoModifier);
+    pressAll();
+    untouched();
 }
 
 TEST_F(Player, ACellTakesSevenStepPeriods)
@@ -155,17 +223,31 @@ TEST_F(Player, ACellTakesSevenStepPeriods)
     }
 }
 
+// A held key repeats every 30 ms: each repeat after a move has ended starts
+// the next, so the player walks on with pauses shorter than a repeat, and
+// stands exactly where whole cells and sub-steps put it.
 TEST_F(Player, HoldingAKeyWalksCellAfterCell)
 {
     GameWindow& g = start(floorBoard());
     press(g, Qt::Key_Up);
-    // Auto-repeat every 30 ms: each repeat after a move has ended starts the next.
-    for (int i = 0; i < 40; ++i) {
+    int cells = 0;
+    std::int64_t endedAt = -1;
+    for (int repeat = 0; repeat < 60; ++repeat) {
+        const bool wasMoving = m.SprMoving == On;
         press(g, Qt::Key_Up);
-        clock.advance(30);
+        if (!wasMoving && m.SprMoving == On && endedAt >= 0)
+            EXPECT_LE(clock.now() - endedAt, 30);
+        for (int ms = 0; ms < 30; ++ms) {
+            const bool moving = m.SprMoving == On;
+            clock.advance(1);
+            if (moving && m.SprMoving == Off) {
+                ++cells;
+                endedAt = clock.now();
+            }
+            ASSERT_EQ(m.SprY, 5400 - 300 * cells - 50 * m.SprStep);
+        }
     }
-    EXPECT_LE(m.SprY, 5400 - 3 * 300);
-    EXPECT_EQ(m.SprY % 300 == 0 || m.SprMoving == On, true);
+    EXPECT_EQ(cells, 8); // 1.8 s of cells of 7 x 26 ms, each waiting for a repeat
 }
 
 TEST_F(Player, BallOnTheStartCellGoesWithTheFirstStepTick)
@@ -189,14 +271,19 @@ TEST_F(Player, StandingOnAStaircaseShowsTheHint)
 {
     Board b = floorBoard();
     b(2, 18) = 80;
-    b(20, 3) = 81;
+    b(3, 18) = 81;
     GameWindow& g = start(b);
-    press(g, Qt::Key_Right);
-    press(g, Qt::Key_Right);
-    walk(g);
     clock.advance(50);
-    EXPECT_TRUE(g.vm.visible("Label14"));
-    EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("C鍵地道移動"));
+    EXPECT_FALSE(g.vm.visible("Label14"));
+    for (int cell : {2, 3}) {
+        g.vm.setText(QStringLiteral("Label14"), QString());
+        press(g, Qt::Key_Right);
+        press(g, Qt::Key_Right);
+        walk(g);
+        clock.advance(50);
+        EXPECT_TRUE(g.vm.visible("Label14")) << cell;
+        EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("C鍵地道移動")) << cell;
+    }
 }
 
 TEST_F(Player, DrawnSeeThroughWhileHidden)

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include <set>
+
 namespace {
 
 class Powers : public GameFixture {
@@ -70,9 +72,46 @@ TEST_F(Powers, RockInTheNearCellShieldsTheFarCell)
     EXPECT_TRUE(gh.Alive);
     EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("前方有阻礙物"));
     EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("雷射光被阻礙物削弱\r\r無法有效的打死鬼"));
-    m.MapTile(6, 5) = 15;
+    // The shield guards the far cell only: a ghost in the near cell dies.
+    GhoRec& near = ghostAt(6 * 300, 5 * 300 + 100);
     g.LaserAndDrillTests(0);
-    EXPECT_FALSE(gh.Alive);
+    EXPECT_FALSE(near.Alive);
+    GhoRec& far = ghostAt(7 * 300 + 50, 5 * 300);
+    m.MapTile(6, 5) = 15;
+    g.f.PP = 10;
+    g.LaserAndDrillTests(0);
+    EXPECT_FALSE(far.Alive);
+    // Held without its key flag (only the key-down sets all three) it is no beam.
+    m.MapTile(6, 5) = 1;
+    g.vm.setText(QStringLiteral("Label14"), QString());
+    GhoRec& again = ghostAt(7 * 300, 5 * 300);
+    m.LsKey = Off;
+    g.LaserAndDrillTests(0);
+    EXPECT_TRUE(again.Alive);
+    EXPECT_EQ(g.vm.text("Label14"), QString());
+}
+
+// Only a ghost that has been through a frame can be hit, or dodge the drill.
+TEST_F(Powers, UndrawnGhostsAreNeitherHitNorDodge)
+{
+    GameWindow& g = start(floorBoard());
+    place(g, 5, 5);
+    key(g, Qt::Key_Z);
+    key(g, Qt::Key_X);
+    GhoRec& gh = ghostAt(6 * 300, 5 * 300);
+    gh.Drawn = Off;
+    g.f.PP = 8;
+    g.LaserAndDrillTests(0);
+    EXPECT_TRUE(gh.Alive);
+    EXPECT_EQ(g.f.PP, 8);
+    EXPECT_EQ(g.vm.text("Label1"), QString());
+    g.f.PP = 7; // too little power: no complaint about an undrawn ghost either
+    g.LaserAndDrillTests(0);
+    EXPECT_EQ(g.vm.text("Label14"), QString());
+    g.DrawGhosts();
+    g.LaserAndDrillTests(0);
+    EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("PP值不足"));
+    EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("感到雷射光芒減弱，能量不足\r\r無法有效的打死鬼"));
 }
 
 TEST_F(Powers, NoShieldTestOffTheBoardAndNoHitThere)
@@ -120,68 +159,172 @@ TEST_F(Powers, LaserIsDrawnAndAnimatedOnItsTimer)
     EXPECT_EQ(g.f.FxFrame, 4);
 }
 
-struct DrillCase {
-    TileCode code;
-    int pp;
-    double roll;
-    TileCode after;
-    int ppAfter;
-    const char* panel;
+// What the drill makes of each code: a refusal reason, a rubble code, or
+// nothing at all.
+struct DrillAnswer {
+    const char* refusal = nullptr;
+    TileCode rubble = -1; // -1: not breakable
 };
 
-TEST_F(Powers, DrillRules)
+DrillAnswer drillAnswer(int code)
 {
-    const DrillCase cases[] = {
-        {2, 5, 0.5, 43, 4, nullptr},                                      // h = 501 % 37 = 20
-        {2, 0, 0.5, 2, 0, "感到鑽子無力，能量不足\r\r無法破除阻礙物"},
-        {1, 5, 0.5, 1, 5, "此岩石堅硬無比\r\r無法破除阻礙物"},
-        {3, 5, 0.5, 3, 5, nullptr},                                       // dead tree: no luck, no cost
-        {52, 5, 0.5, 52, 5, "破壞營火會出現更多鬼怪\r\r無法破除阻礙物"},
-        {43, 5, 0.5, 43, 5, nullptr},                                     // rubble
-        {92, 5, 0.5, 95, 4, nullptr},
-        {111, 5, 0.5, 111, 5, "前方阻礙物太巨大\r\r無法破除阻礙物"},
-        {86, 5, 0.5, 86, 5, "具有生命的雪人\r\r無法破除阻礙物"},
-    };
-    for (const DrillCase& c : cases) {
-        SCOPED_TRACE(c.code);
-        GameWindow& g = start(floorBoard());
-        place(g, 5, 5);
-        m.MapTile(6, 5) = c.code;
-        g.f.PP = static_cast<std::int16_t>(c.pp);
-        const std::int32_t score = g.f.Score;
-        host.rnd = {c.roll};
-        key(g, Qt::Key_X);
-        clock.advance(80);
-        g.FG_KeyUp(Qt::Key_X, Qt::NoModifier);
-        EXPECT_EQ(m.MapTile(6, 5), c.after);
-        EXPECT_EQ(g.f.PP, c.ppAfter);
-        EXPECT_EQ(g.f.Score, score + (c.ppAfter < c.pp ? 5 : 0));
-        if (c.panel)
-            EXPECT_EQ(g.vm.text("Label1"), QString::fromUtf8(c.panel));
-        if (c.ppAfter < c.pp)
-            EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("PP-1"));
-        if (c.pp == 0)
-            EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("PP值不足"));
-        program.backToModeWindow();
-    }
+    const auto in = [code](int a, int b) { return code >= a && code <= b; };
+    if (code == 1)
+        return {"此岩石堅硬無比"};
+    if (in(61, 64) || in(66, 74) || in(105, 122))
+        return {"前方阻礙物太巨大"};
+    const std::pair<int, int> rubble[] = {{2, 43}, {3, 3}, {4, 45}, {5, 46}, {90, 93}, {91, 94}, {92, 95}};
+    for (auto [from, to] : rubble)
+        if (code == from)
+            return {nullptr, static_cast<TileCode>(to)};
+    if (in(50, 53))
+        return {"破壞營火會出現更多鬼怪"};
+    if (in(55, 58) || in(101, 103))
+        return {"你不可以破壞環境生態"};
+    if (in(76, 77))
+        return {"這是古代人的墳墓，你不可以破壞他"};
+    if (code == 78)
+        return {"被怨靈保護的水井，你不可以破壞他"};
+    if (code == 79)
+        return {"這是古代人的巨大遺骸，你不可以破壞他"};
+    if (in(84, 87))
+        return {"具有生命的雪人"};
+    if (code == 100)
+        return {"這是古代神的神位，你不可以破壞他"};
+    return {};
 }
 
-TEST_F(Powers, DrillLuckyRollTurnsEvenTheDeadTreeIntoAnItem)
+// One attempt on every code, with and without PP, on an unlucky roll.
+TEST_F(Powers, DrillAnswersEveryCode)
 {
     GameWindow& g = start(floorBoard());
     place(g, 5, 5);
-    m.MapTile(6, 5) = 3;
-    g.f.PP = 5;
-    host.rnd = {0.006, 0.99}; // h = floor(7) % 37 = 7: lucky; item floor(0.99 * 7 + 8) = 14
-    key(g, Qt::Key_X);
-    clock.advance(80);
-    EXPECT_EQ(m.MapTile(6, 5), 14);
-    EXPECT_EQ(g.f.PP, 4);
-    // Off the board: nothing at all.
+    const QString idle = QStringLiteral("-");
+    for (int code = -2; code <= 130; ++code) {
+        for (int pp : {5, 0}) {
+            SCOPED_TRACE(testing::Message() << "code " << code << " PP " << pp);
+            const DrillAnswer want = drillAnswer(code);
+            m.MapTile(6, 5) = static_cast<TileCode>(code);
+            g.f.PP = static_cast<std::int16_t>(pp);
+            g.f.Score = 100;
+            g.vm.setText(QStringLiteral("Label1"), idle);
+            g.vm.setText(QStringLiteral("Label14"), idle);
+            host.rnd = {0.5}; // h = 501 % 37 = 20: no luck
+            g.ChiBreak();
+            const bool breaks = want.rubble >= 0 && want.rubble != code && pp > 0;
+            EXPECT_EQ(m.MapTile(6, 5), breaks ? want.rubble : code);
+            EXPECT_EQ(g.f.PP, breaks ? pp - 1 : pp);
+            EXPECT_EQ(g.f.Score, breaks ? 105 : 100);
+            QString panel = idle, floating = idle;
+            if (want.refusal)
+                panel = QString::fromUtf8(want.refusal) + QStringLiteral("\r\r無法破除阻礙物");
+            else if (want.rubble >= 0 && pp == 0)
+                panel = QStringLiteral("感到鑽子無力，能量不足\r\r無法破除阻礙物"), floating = QStringLiteral("PP值不足");
+            else if (breaks)
+                floating = QStringLiteral("PP-1");
+            EXPECT_EQ(g.vm.text("Label1"), panel);
+            EXPECT_EQ(g.vm.text("Label14"), floating);
+            if (breaks)
+                EXPECT_EQ(g.vm.text("Frame21"), QStringLiteral("PP值：%1 / 10").arg(pp - 1));
+        }
+    }
+    // Below zero (a test tool can get there) the drill gives up silently.
+    m.MapTile(6, 5) = 2;
+    g.f.PP = -1;
+    g.vm.setText(QStringLiteral("Label1"), idle);
+    g.ChiBreak();
+    EXPECT_EQ(m.MapTile(6, 5), 2);
+    EXPECT_EQ(g.vm.text("Label1"), idle);
+}
+
+// The roll h = floor(r * 1000 + 1) mod 37 is lucky for 1, 7, 11, 17, 21 and
+// 31: a second draw picks one of the items 8..14, even from the dead tree.
+// The source is reseeded before every attempt.
+TEST_F(Powers, DrillLuckOnEveryRoll)
+{
+    GameWindow& g = start(floorBoard());
+    place(g, 5, 5);
+    const std::set<int> lucky{1, 7, 11, 17, 21, 31};
+    for (int k = 1; k <= 37; ++k) {
+        const int h = k % 37;
+        for (TileCode code : {TileCode(2), TileCode(3)}) {
+            SCOPED_TRACE(testing::Message() << "h " << h << " code " << code);
+            m.MapTile(6, 5) = code;
+            g.f.PP = 5;
+            const double item = (k % 7 + 0.5) / 7; // picks item 8 + k % 7
+            host.rnd = {(k - 0.5) / 1000, item};
+            host.log.clear();
+            g.ChiBreak();
+            const bool hit = lucky.count(h) != 0;
+            EXPECT_EQ(m.MapTile(6, 5), hit ? 8 + k % 7 : (code == 2 ? 43 : 3));
+            EXPECT_EQ(g.f.PP, hit || code == 2 ? 4 : 5);
+            const QStringList draws{QStringLiteral("Randomize"), QStringLiteral("Rnd"), QStringLiteral("Rnd")};
+            EXPECT_EQ(host.log, draws.mid(0, hit ? 3 : 2));
+        }
+    }
+    // Off the board: reseeded, nothing drawn, nothing done.
     place(g, 25, 5);
-    host.rnd = {0.006, 0.0};
+    host.log.clear();
+    g.ChiBreak();
+    EXPECT_EQ(host.log, QStringList{QStringLiteral("Randomize")});
+}
+
+// Draws of the effects land where the player's tools are, with the picture
+// of its facing and the animation phase, and the phase steps by 4 to 8.
+TEST_F(Powers, EffectsAreDrawnInFrontOfAndAboveThePlayer)
+{
+    GameWindow& g = start(floorBoard());
+    clock.advance(50);
+    place(g, 5, 5);
+    g.setGameClock(false); // no frame paints over the effects
+    const auto cellPixels = [&](const QImage& img, int x, int y) { return img.copy(x / 15, y / 15, 20, 20); };
+    const auto expectDrawn = [&](SpriteSet set, int mask, int picture, int x, int y, const QImage& before) {
+        Surface ref(1);
+        // A surface showing the same cell, then the same masked draw.
+        QImage expected = cellPixels(before, x, y);
+        const Pictures& pics = ref.pictures();
+        for (int py = 0; py < 20; ++py)
+            for (int px = 0; px < 20; ++px) {
+                const QRgb mk = pics.spriteSheet().pixel(pics.spriteAt(set, mask) + QPoint(px, py));
+                const QRgb pc = pics.spriteSheet().pixel(pics.spriteAt(set, picture) + QPoint(px, py));
+                expected.setPixel(px, py, ((expected.pixel(px, py) & mk) ^ pc) | 0xff000000u);
+            }
+        EXPECT_EQ(cellPixels(g.FG.image(), x, y), expected);
+    };
+    // Every timer that draws first wraps a phase above 8 back to 0.
+    const auto wrap = [](int phase) { return phase > 8 ? 0 : phase; };
+    for (int start : {0, 4, 8, 12}) {
+        SCOPED_TRACE(start);
+        g.f.FxFrame = static_cast<std::int16_t>(start);
+        const int chi = wrap(start), laser = wrap(chi + 4), light = wrap(laser + 4);
+        QImage before = g.FG.image().copy();
+        key(g, Qt::Key_X);
+        clock.advance(80);
+        g.FG_KeyUp(Qt::Key_X, Qt::NoModifier);
+        expectDrawn(SpriteSet::ChiPic, 2 + 12, 2 + chi, m.ChiX, m.ChiY, before);
+        before = g.FG.image().copy();
+        key(g, Qt::Key_Z);
+        clock.advance(80);
+        g.FG_KeyUp(Qt::Key_Z, Qt::NoModifier);
+        expectDrawn(SpriteSet::Ls1Pic, 12 + 2, 2 + laser, m.Ls1X, m.Ls1Y, before);
+        expectDrawn(SpriteSet::Ls2Pic, 12 + 2, 2 + laser, m.Ls2X, m.Ls2Y, before);
+        before = g.FG.image().copy();
+        key(g, Qt::Key_V);
+        clock.advance(80);
+        key(g, Qt::Key_V);
+        expectDrawn(SpriteSet::LightPic, 12, light, m.LightX, m.LightY, before);
+        EXPECT_EQ(g.f.FxFrame, light + 4);
+    }
+    // Released, the drill and the laser draw nothing on their next tick.
+    const QImage before = g.FG.image().copy();
+    m.ChiOn = Off;
+    g.ChiTimer->setEnabled(true);
     clock.advance(80);
-    EXPECT_EQ(g.f.PP, 4);
+    g.ChiTimer->setEnabled(false);
+    m.Ls2On = Off;
+    g.LsTimer->setEnabled(true);
+    clock.advance(80);
+    EXPECT_EQ(g.FG.image(), before);
 }
 
 TEST_F(Powers, InvisibilityCostsFifteenAndPausedTimeDoesNotCount)
@@ -192,11 +335,16 @@ TEST_F(Powers, InvisibilityCostsFifteenAndPausedTimeDoesNotCount)
     EXPECT_EQ(m.SprHide, Off);
     EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("感到自身能量不足\r\r隱形不能"));
     EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("PP值不足"));
+    EXPECT_FALSE(g.vm.visible("Label3"));
     g.f.PP = 40;
     key(g, Qt::Key_A);
+    EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("Mibbet使用自身能量\r\r隱形15秒"));
+    EXPECT_EQ(g.vm.text("Frame21"), QStringLiteral("PP值：25 / 40"));
     key(g, Qt::Key_A);
     EXPECT_EQ(g.f.PP, 10);
     EXPECT_EQ(g.f.HideSec, 30);
+    EXPECT_TRUE(g.vm.visible("Label3"));
+    EXPECT_TRUE(g.vm.visible("Label4"));
     EXPECT_EQ(g.vm.text("Label4"), QStringLiteral("30"));
     EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/in.wav")), 2);
     clock.advance(1000);
@@ -205,8 +353,14 @@ TEST_F(Powers, InvisibilityCostsFifteenAndPausedTimeDoesNotCount)
     clock.advance(60000);
     EXPECT_EQ(g.f.HideSec, 29);
     g.setGameClock(true);
-    clock.advance(29000);
+    clock.advance(28000);
+    EXPECT_EQ(g.vm.text("Label4"), QStringLiteral("1"));
+    EXPECT_EQ(m.SprHide, On);
+    clock.advance(1000);
     EXPECT_EQ(m.SprHide, Off);
+    EXPECT_FALSE(g.vm.visible("Label3"));
+    EXPECT_FALSE(g.vm.visible("Label4"));
+    EXPECT_FALSE(g.SprChkTimer->enabled());
     // With exactly 15 it works and leaves 0.
     g.f.PP = 15;
     key(g, Qt::Key_A);

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include <QFile>
+
 namespace {
 
 class Stages : public GameFixture {
@@ -19,12 +21,48 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
     EXPECT_EQ(g.f.TimeLeft, 479);
     EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分59秒"));
     EXPECT_EQ(g.vm["TimPic"].width, 3 * 479);
-    // Stage 3 with 5 lives, clock at 0.
+    // Stage 3 with 5 lives, clock at 0, the player walking right with drill
+    // and laser in hand.
     m.StageNo = 3;
     m.Lives = 5;
     g.f.TimeLeft = 0;
+    m.SprX = 3000;
+    m.SprY = 3000;
+    g.FG_KeyDown(Qt::Key_Right, Qt::NoModifier);
+    g.FG_KeyDown(Qt::Key_Z, Qt::NoModifier);
+    g.FG_KeyDown(Qt::Key_X, Qt::NoModifier);
     host.boxMs = 500;
-    clock.advance(1000);
+    std::int16_t xUnderBox = 0;
+    host.whileBoxUp = [&] {
+        EXPECT_EQ(g.f.MsgBusy, On);
+        EXPECT_FALSE(g.SprMovTimer->enabled()); // the walk stops under the box
+        xUnderBox = m.SprX;
+        clock.advance(100);
+        EXPECT_EQ(m.SprX, xUnderBox);
+    };
+    while (host.boxes.empty()) {
+        if (m.SprMoving == Off)
+            g.FG_KeyDown(Qt::Key_Right, Qt::NoModifier);
+        clock.advance(1);
+    }
+    EXPECT_NE(xUnderBox, 3000);
+    EXPECT_EQ(g.f.MsgBusy, Off);
+    EXPECT_EQ(m.SprMoving, Off);
+    EXPECT_EQ(m.SprStep, 0);
+    EXPECT_EQ(m.Ls1On, Off);
+    EXPECT_EQ(m.ChiOn, Off);
+    EXPECT_FALSE(g.LsTimer->enabled());
+    EXPECT_FALSE(g.ChiTimer->enabled());
+    EXPECT_EQ(g.f.SprFrame, 0);
+    EXPECT_EQ(m.Ls1Dir, 3);
+    EXPECT_EQ(m.Ls2Dir, 3);
+    EXPECT_EQ(m.ChiDir, 3);
+    EXPECT_EQ(m.Ls1X, 0);
+    EXPECT_EQ(m.Ls2X, -300);
+    EXPECT_EQ(m.ChiY, 5400);
+    EXPECT_EQ(m.LightY, 5100);
+    EXPECT_TRUE(g.vm.visible("Label3"));
+    EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("無敵5秒"));
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("你因疲憊到無法行走進而被鬼吞殺"));
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("闖關時間過久"));
@@ -72,6 +110,10 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
         m.GhoTab[i].Alive = i < 20; // slots beyond stage 9's come into play
     m.GhoTab[3].Alive = false;       // killed in stage 9
     m.MapTile(24, 1) = 15;           // the last ball eaten
+    m.SprX = 4500;
+    m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
+    g.f.SprFrame = 2;
+    g.SetFxPos();
     host.boxMs = 3000;
     clock.advance(60);
     ASSERT_EQ(host.boxes.size(), 1u);
@@ -88,10 +130,36 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
         EXPECT_EQ(m.GhoTab[i].X, 3900);
     }
     EXPECT_EQ(m.SprX, 300);
+    EXPECT_EQ(m.SprY, 5400);
     EXPECT_EQ(m.SprDir, 3);
+    EXPECT_EQ(g.f.SprFrame, 0);
+    EXPECT_EQ(m.Ls1Dir, 3);
+    EXPECT_EQ(m.Ls2Dir, 3);
+    EXPECT_EQ(m.ChiDir, 3);
+    EXPECT_EQ(m.Ls1X, 0);
+    EXPECT_EQ(m.Ls2X, -300);
+    EXPECT_EQ(m.ChiX, 0);
+    EXPECT_EQ(m.ChiY, 5400);
     EXPECT_FALSE(g.SprMovTimer->enabled());
     clock.advance(200);
     EXPECT_EQ(host.boxes.size(), 1u); // advanced once
+}
+
+// A missing next map sends the player back to the mode window, and the tune
+// of the game just left stops with it.
+TEST_F(Stages, ClearingIntoAMissingMapReturnsToTheModeWindowInSilence)
+{
+    start(2);
+    QFile::remove(QString::fromStdString(mapPath(2)));
+    clock.advance(50);
+    ASSERT_TRUE(host.musicPlaying);
+    m.MapTile(24, 1) = 15;
+    clock.advance(50);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].title, QStringLiteral("地圖檔錯誤"));
+    EXPECT_EQ(program.game(), nullptr);
+    EXPECT_TRUE(host.modeWindowOpen);
+    EXPECT_FALSE(host.musicOpen);
 }
 
 TEST_F(Stages, GhostsAndClockKeepTickingBehindTheStageClearMessage)

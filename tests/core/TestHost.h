@@ -16,6 +16,7 @@ public:
 
     struct Box {
         QString text, title;
+        bool plain = false; // no icon, the program's own title
     };
     std::vector<Box> boxes;     // every message box shown, in order
     QStringList log;            // window operations and random draws, in order
@@ -30,6 +31,12 @@ public:
     void MsgBox(const QString& text, const QString& title) override
     {
         boxes.push_back({text, title});
+        log << QStringLiteral("MsgBox");
+        up();
+    }
+    void MsgBoxPlain(const QString& text) override
+    {
+        boxes.push_back({text, QString(), true});
         log << QStringLiteral("MsgBox");
         up();
     }

@@ -64,6 +64,24 @@ TEST(LiveTimers, SamePeriodKeepsTheCountdownAndZeroNeverFires)
     EXPECT_TRUE(zero->enabled());
 }
 
+// Switched on again half-way through its period, a running timer keeps its
+// countdown: the first tick comes at 400 ms, where a restart would give 600.
+TEST(LiveTimers, SwitchingOnARunningTimerKeepsItsCountdown)
+{
+    LiveTimers driver;
+    QElapsedTimer clock;
+    qint64 firstTick = -1;
+    std::unique_ptr<Timer> t = driver.create("t", 400, true, [&] {
+        if (firstTick < 0)
+            firstTick = clock.elapsed();
+    });
+    clock.start();
+    QTimer::singleShot(200, [&] { t->setEnabled(true); });
+    runFor(700);
+    ASSERT_GE(firstTick, 0);
+    EXPECT_LT(firstTick, 550);
+}
+
 TEST(LiveTimers, AfterTickRunsAfterEveryHandler)
 {
     LiveTimers driver;

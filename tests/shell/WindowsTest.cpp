@@ -10,10 +10,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QSignalSpy>
@@ -237,17 +240,32 @@ TEST_F(Windows, ArrowKeysReachTheBoardAndThePanelFollows)
     EXPECT_EQ(message->pos(), QPoint((m.SprX - 1042) / 15, (m.SprY - 160) / 15));
 }
 
-TEST(Sound, ChannelsWithoutADeviceOrFiles)
+// The real sound files, played on whatever sink the machine has (a silent
+// one when there is no sound device).
+TEST(Sound, OneEffectChannelAndAMusicChannelThatOpensAndCloses)
 {
     QTemporaryDir dir;
+    for (const char* file : {"wav/sm.wav", "wav/bi.wav", "bgm/bgm5.mp3"}) {
+        QDir(dir.path()).mkpath(QFileInfo(QString::fromLatin1(file)).path());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MIBBET_SOURCE_DIR "/data/") + QLatin1String(file),
+                                dir.path() + QLatin1Char('/') + QLatin1String(file)));
+    }
     QtSound sound(dir.path());
     EXPECT_TRUE(sound.musicNotOpen());
-    sound.playEffect(QStringLiteral("/wav/sm.wav")); // missing: quiet, no crash
+    sound.playEffect(QStringLiteral("/wav/sm.wav"));
+    QTRY_VERIFY_WITH_TIMEOUT(sound.effectPlaying(QStringLiteral("/wav/sm.wav")), 2000);
     sound.playEffect(QStringLiteral("/wav/bi.wav"));
-    EXPECT_NE(sound.playingEffect(), QStringLiteral("/wav/sm.wav")); // the second cut off the first
+    QTRY_VERIFY_WITH_TIMEOUT(sound.effectPlaying(QStringLiteral("/wav/bi.wav")), 2000);
+    EXPECT_FALSE(sound.effectPlaying(QStringLiteral("/wav/sm.wav"))); // cut off by the second
+    sound.playEffect(QStringLiteral("/wav/missing.wav")); // quiet, no crash
+    EXPECT_FALSE(sound.effectPlaying(QStringLiteral("/wav/bi.wav")));
+
     sound.startMusic();
     EXPECT_FALSE(sound.musicNotOpen());
     EXPECT_EQ(sound.musicFile(), QDir::toNativeSeparators(dir.path() + QStringLiteral("/bgm/bgm5.mp3")));
+    QTRY_VERIFY_WITH_TIMEOUT(sound.musicPosition() > 300, 3000);
+    sound.rewindMusic();
+    EXPECT_LT(sound.musicPosition(), 300);
     sound.stopMusic();
     EXPECT_FALSE(sound.musicNotOpen()); // stopped, still open
     sound.closeMusic();
@@ -293,6 +311,125 @@ TEST_F(Windows, GameOverRaisesTheEndingOverBoardAndPanel)
     EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("Toolbar1.quit"))->isEnabled());
     EXPECT_GE(frame->width(), 673);
     w->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/ending-offscreen.png"));
+}
+
+} // namespace
+
+namespace {
+
+// Runs `check` on the next modal box once it holds the keyboard, then closes it.
+void whenBoxShows(std::function<void(QMessageBox*)> check)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, check] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || QApplication::activeWindow() != box)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        check(box);
+        if (box->isVisible())
+            box->close();
+    });
+    poll->start(10);
+}
+
+class WindowsWithSound : public Windows {
+protected:
+    WindowsWithSound()
+    {
+        for (const char* folder : {"wav", "bgm"}) {
+            QDir(dir.path()).mkpath(QLatin1String(folder));
+            const QString from = QStringLiteral(MIBBET_SOURCE_DIR "/data/") + QLatin1String(folder);
+            for (const QString& file : QDir(from).entryList(QDir::Files))
+                QFile::copy(from + QLatin1Char('/') + file, dir.path() + QLatin1Char('/') + folder + QLatin1Char('/') + file);
+        }
+    }
+
+    // Chooses a mode and waits for the first map, with the board holding the keyboard.
+    GameWindow* play(const char* button)
+    {
+        GameWindowWidget* w = choose(button);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return program.game()->f.Started == On; }, 1000));
+        for (GhoRec& g : program.module().GhoTab)
+            g.Alive = false;
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        board = w->findChild<BoardView*>(QStringLiteral("FG"));
+        board->setFocus();
+        return program.game();
+    }
+    BoardView* board = nullptr;
+};
+
+// A key released while a message box holds the keyboard never reaches the
+// board: the drill and the laser are let go when the box takes it.
+TEST_F(WindowsWithSound, DrillAndLaserStopWhenABoxTakesTheKeyboard)
+{
+    Board next;
+    next.cells.fill(15);
+    next(9, 9) = 0;
+    stagemap::write((dir.path() + QStringLiteral("/map/map2")).toStdString(), next);
+    GameWindow* g = play("正常Cmd");
+    ASSERT_TRUE(board->hasFocus());
+    QTest::keyPress(board, Qt::Key_X);
+    QTest::keyPress(board, Qt::Key_Z);
+    ASSERT_TRUE(g->ChiTimer->enabled());
+    ASSERT_TRUE(g->LsTimer->enabled());
+    bool drillUnderBox = true, laserUnderBox = true;
+    QString text;
+    whenBoxShows([&](QMessageBox* box) {
+        text = box->text();
+        QTest::keyRelease(box, Qt::Key_X);
+        QTest::keyRelease(box, Qt::Key_Z);
+        drillUnderBox = g->ChiTimer->enabled() || g->m.ChiOn != Off || g->m.ChiKey != Off;
+        laserUnderBox = g->LsTimer->enabled() || g->m.Ls1On != Off || g->m.LsKey != Off;
+    });
+    program.module().MapTile(5, 5) = 15; // the last ball: the next frame clears the stage
+    QTRY_COMPARE_WITH_TIMEOUT(program.module().StageNo, static_cast<std::int16_t>(2), 3000);
+    EXPECT_EQ(text, QStringLiteral("闖關成功，進入第 2 關"));
+    EXPECT_FALSE(drillUnderBox);
+    EXPECT_FALSE(laserUnderBox);
+    // Held on, the key repeats into a new press once the board has the keyboard again.
+    QTRY_VERIFY_WITH_TIMEOUT(board->hasFocus(), 1000);
+    QTest::keyPress(board, Qt::Key_X);
+    EXPECT_TRUE(g->ChiTimer->enabled());
+}
+
+// The death is told without an icon, under the program's name, with one button.
+TEST_F(WindowsWithSound, DeathMessageHasNoIcon)
+{
+    GameWindow* g = play("困難Cmd");
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QString title, text;
+    int buttons = 0;
+    whenBoxShows([&](QMessageBox* box) {
+        icon = box->icon();
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+    });
+    GhoRec& ghost = program.module().GhoTab[0];
+    ghost = GhoRec{300, 5100, 2, true, On, 0}; // right above the player, walking down
+    QTRY_COMPARE_WITH_TIMEOUT(g->m.SprHide, On, 3000);
+    EXPECT_EQ(text, QStringLiteral("哇!Mibbet死掉了"));
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(title, QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(buttons, 1);
+}
+
+// Restarting stops the tune; the next game plays it from the beginning.
+TEST_F(WindowsWithSound, RestartClosesTheMusicAndTheNextGameStartsItAfresh)
+{
+    play("困難Cmd");
+    QTRY_VERIFY_WITH_TIMEOUT(host.sound().musicPosition() > 500, 3000);
+    whenBoxShows([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    host.gameWindow()->findChild<QAction*>(QStringLiteral("GameResect"))->trigger();
+    ASSERT_NE(host.modeWindow(), nullptr);
+    EXPECT_TRUE(host.sound().musicNotOpen());
+    play("簡易Cmd");
+    QTRY_VERIFY_WITH_TIMEOUT(!host.sound().musicNotOpen(), 1000);
+    EXPECT_LT(host.sound().musicPosition(), 500);
 }
 
 } // namespace

@@ -7,13 +7,10 @@ program=$1
 out=$2
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "${game:-}" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+source "$(dirname "$0")/../../tools/xvfb/xvfb.sh"
+start_xvfb
+cleanup() { kill "${game:-}" 2>/dev/null || true; stop_xvfb; }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" >"$out/mibbet.log" 2>&1 &
 game=$!

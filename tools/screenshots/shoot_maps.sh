@@ -8,13 +8,11 @@ set -euo pipefail
 out_dir=$(realpath "${1:-build/out}")
 shots=$(realpath -m "${2:-build/screenshots}")
 mkdir -p "$shots"
-display=:$((500 + RANDOM % 300))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../xvfb/xvfb.sh"
+start_xvfb
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=xcb
 
 for n in $(seq 0 10); do
   rm -rf "$work/game" && mkdir -p "$work/game"
