@@ -1,22 +1,34 @@
 #include "TileCatalogue.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace tiles {
 namespace {
 
 enum Flag : std::uint16_t {
-    Picture = 1 << 0,
-    Blocks = 1 << 1,
-    GhostStraight = 1 << 2, // a ghost keeping its direction may enter
-    GhostTurned = 1 << 3,   // a ghost that has just turned may enter
-    Shield = 1 << 4,
-    Eaten = 1 << 5,
-    Ball = 1 << 6,
-    Breakable = 1 << 7,
-    Tunnel = 1 << 8,
+    Picture = 1,
+    Blocks = 2,
+    GhostStraight = 4, // a ghost keeping its direction may enter
+    GhostTurned = 8,   // a ghost that has just turned may enter
+    Shield = 16,
+    Eaten = 32,
+    Ball = 64,
+    Breakable = 128,
+    Tunnel = 256,
 };
+
+// Each flag its own bit.
+static_assert([] {
+    unsigned seen = 0;
+    for (unsigned f : {Picture, Blocks, GhostStraight, GhostTurned, Shield, Eaten, Ball, Breakable, Tunnel}) {
+        if (!std::has_single_bit(f) || (seen & f))
+            return false;
+        seen |= f;
+    }
+    return true;
+}());
 
 constexpr std::uint16_t Ghost = GhostStraight | GhostTurned;
 
@@ -25,7 +37,7 @@ struct Range {
     std::uint16_t flags;
 };
 
-// Code ranges and what they are; later lines add to earlier ones.
+// Code ranges and what they are, in increasing order.
 constexpr Range Ranges[] = {
     {0, 0, Picture | Ghost | Eaten | Ball},          // small ball
     {1, 1, Picture | Blocks | Shield},               // boulder (the drill refuses it)
@@ -58,12 +70,22 @@ constexpr Range Ranges[] = {
     {117, 122, Picture | Blocks | Shield},           // two-cell crystal and trees
 };
 
+static_assert([] {
+    int next = 0;
+    for (const Range& r : Ranges) {
+        if (r.first < next || r.last < r.first)
+            return false;
+        next = r.last + 1;
+    }
+    return next == HighestCode + 1;
+}(), "ranges must be sorted, must not overlap and must end at the highest code");
+
 constexpr std::array<std::uint16_t, HighestCode + 1> makeTable()
 {
     std::array<std::uint16_t, HighestCode + 1> t{};
     for (const Range& r : Ranges)
         for (int c = r.first; c <= r.last; ++c)
-            t[c] |= r.flags;
+            t[c] = r.flags;
     return t;
 }
 
@@ -77,6 +99,13 @@ static_assert([] {
         n += (f & Picture) ? 1 : 0;
     return n;
 }() == PictureCount);
+
+// Animated families: first code and number of pictures. The stored code
+// itself steps through the family and wraps round to its first code.
+struct Family {
+    int first, count;
+};
+constexpr Family Families[] = {{20, 20}, {50, 4}, {55, 4}, {84, 4}};
 
 } // namespace
 
@@ -92,32 +121,9 @@ bool isTunnelEnd(TileCode code) { return flags(code) & Tunnel; }
 
 TileCode animationSuccessor(TileCode code)
 {
-    switch (code) {
-    case 39: return 20;
-    case 53: return 50;
-    case 58: return 55;
-    case 87: return 84;
-    default: break;
-    }
-    return isAnimated(code) ? static_cast<TileCode>(code + 1) : code;
-}
-
-bool isAnimated(TileCode code)
-{
-    return (code >= 20 && code <= 39) || (code >= 50 && code <= 53) || (code >= 55 && code <= 58) ||
-           (code >= 84 && code <= 87);
-}
-
-TileCode familyOf(TileCode code)
-{
-    if (code >= 20 && code <= 39)
-        return 20;
-    if (code >= 50 && code <= 53)
-        return 50;
-    if (code >= 55 && code <= 58)
-        return 55;
-    if (code >= 84 && code <= 87)
-        return 84;
+    for (const Family& f : Families)
+        if (code >= f.first && code < f.first + f.count)
+            return static_cast<TileCode>(f.first + (code - f.first + 1) % f.count);
     return code;
 }
 

@@ -27,12 +27,9 @@ bool isBall(TileCode code);
 bool isBreakable(TileCode code);
 // Tunnel ends: 80 and 81.
 bool isTunnelEnd(TileCode code);
-// The next animation step of an animated code; other codes are returned unchanged.
+// The next animation step of an animated code (river 20..39, campfire
+// 50..53, bush 55..58, snowman 84..87); other codes are returned unchanged.
 TileCode animationSuccessor(TileCode code);
-bool isAnimated(TileCode code);
-
-// The first code of an animated family (20, 50, 55, 84), the code itself otherwise.
-TileCode familyOf(TileCode code);
 
 inline constexpr TileCode Floor = 15;
 inline constexpr TileCode SmallBall = 0;

@@ -34,11 +34,7 @@ void GameWindow::createTimers(TimerDriver& d)
     EndTimer = d.create("EndTimer", 1, false, [this] { EndTimer_Timer(); });
 }
 
-int GameWindow::randomDirection()
-{
-    const int r = static_cast<int>(4 * host_.Rnd());
-    return r < 0 ? 0 : (r > 3 ? 3 : r);
-}
+int GameWindow::randomDirection() { return static_cast<int>(4 * host_.Rnd()); }
 
 void setEndingDesignTexts(ViewModel& vm);
 

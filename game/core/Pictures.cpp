@@ -11,36 +11,25 @@ namespace {
 
 constexpr int Cell = 20;
 constexpr int SheetColumns = 16;
-constexpr int SheetRows = 8;
 // Slot of the placeholder in the tile sheet: a slot no code with a picture uses.
 constexpr int PlaceholderSlot = 127;
 
+// The sheets are compiled into the program.
 QImage load(const QString& path, int scale)
 {
-    QImage img(path);
-    if (img.isNull()) {
-        // A damaged build still runs: every picture becomes the placeholder.
-        img = QImage(SheetColumns * Cell, SheetRows * Cell, QImage::Format_RGB32);
-        img.fill(Qt::black);
-    }
-    img = img.convertToFormat(QImage::Format_RGB32);
+    QImage img = QImage(path).convertToFormat(QImage::Format_RGB32);
     if (scale != 1)
         img = img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return img;
 }
 
-// Magenta and black stripes round a black hole: never mistaken for a tile.
-// Drawn without text so it needs no fonts.
+// A black hole in a magenta frame: never mistaken for a tile.
 void paintPlaceholder(QImage& sheet, int scale)
 {
     const QRect slot((PlaceholderSlot % SheetColumns) * Cell * scale, (PlaceholderSlot / SheetColumns) * Cell * scale,
                      Cell * scale, Cell * scale);
     QPainter p(&sheet);
-    p.setClipRect(slot);
     p.fillRect(slot, QColor(255, 0, 255));
-    p.setPen(QPen(Qt::black, 2 * scale));
-    for (int d = -Cell; d < Cell; d += 6)
-        p.drawLine(slot.left() + d * scale, slot.top(), slot.left() + (d + Cell) * scale, slot.bottom());
     p.fillRect(slot.adjusted(6 * scale, 6 * scale, -6 * scale, -6 * scale), Qt::black);
 }
 

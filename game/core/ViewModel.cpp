@@ -1,7 +1,16 @@
 #include "ViewModel.h"
 
+#include "Controls.h"
+
+void ViewModel::check(const QString& name)
+{
+    if (onUndeclared && !controls::declared(name))
+        onUndeclared(name);
+}
+
 const ControlState& ViewModel::operator[](const QString& name) const
 {
+    check(name);
     static const ControlState none;
     const auto it = controls_.find(name);
     return it == controls_.end() ? none : it->second;
@@ -10,6 +19,7 @@ const ControlState& ViewModel::operator[](const QString& name) const
 template <typename T>
 void ViewModel::set(const QString& name, T ControlState::*field, const T& value)
 {
+    check(name);
     ControlState& c = controls_[name];
     if (c.revision != 0 && c.*field == value)
         return;

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 
 // What one window control shows. Widths are in twips, -1 when not set.
@@ -39,6 +40,11 @@ public:
     // Grows with every change; a window skips its update when this is unchanged.
     std::uint64_t revision() const { return revision_; }
     const std::map<QString, ControlState>& controls() const { return controls_; }
+
+    // Called with any name that is not a declared control (see Controls.h);
+    // tests make it a failure. Unset, names are not checked.
+    static inline std::function<void(const QString& name)> onUndeclared;
+    static void check(const QString& name);
 
 private:
     template <typename T>

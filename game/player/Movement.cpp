@@ -1,18 +1,11 @@
 #include "GameWindow.h"
 #include "TileCatalogue.h"
 
-int GameWindow::cellOf(int twips)
-{
-    constexpr int Cell = 300;
-    int q = twips / Cell, r = twips % Cell;
-    if (r < 0) {
-        r += Cell;
-        --q;
-    }
-    if (2 * r > Cell || (2 * r == Cell && (q & 1)))
-        ++q;
-    return q;
-}
+#include <cmath>
+
+// Halves go to the even cell, as the default rounding of the floating point
+// unit does (450 twips lie in cell 2, and so do 750).
+int GameWindow::cellOf(int twips) { return static_cast<int>(std::nearbyint(twips / 300.0)); }
 
 void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {

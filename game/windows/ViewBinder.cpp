@@ -8,6 +8,7 @@
 
 void ViewBinder::bind(const QString& control, QObject* target)
 {
+    ViewModel::check(control);
     bindings_.insert(control, {target, 0});
     seen_ = 0;
 }

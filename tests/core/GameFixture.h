@@ -73,6 +73,22 @@ protected:
             g.Alive = false;
     }
 
+    // 20 x 20 pixels of `under` with a sprite drawn over them: the mask by
+    // AND, then the picture by XOR.
+    static QImage maskedOver(QImage under, SpriteSet set, int mask, int picture)
+    {
+        const Pictures& pics = Pictures::forScale(1);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const QRgb mk = pics.spriteSheet().pixel(pics.spriteAt(set, mask) + QPoint(x, y));
+                const QRgb pc = pics.spriteSheet().pixel(pics.spriteAt(set, picture) + QPoint(x, y));
+                under.setPixel(x, y, ((under.pixel(x, y) & mk) ^ pc) | 0xff000000u);
+            }
+        return under;
+    }
+    // The 20 x 20 pixels of an image at a twip position on the cell grid.
+    static QImage cellAt(const QImage& img, int xTwips, int yTwips) { return img.copy(xTwips / 15, yTwips / 15, 20, 20); }
+
     QTemporaryDir dir;
     SimClock clock;
     TestHost host;

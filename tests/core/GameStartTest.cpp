@@ -80,7 +80,28 @@ TEST_F(GameStart, WindowLoadSetsStateAndTimers)
         host.rnd.push_back((i % 4) / 4.0 + 0.01);
         host.rnd.push_back(((i + 1) % 4) / 4.0 + 0.2);
     }
-    GameWindow& g = startGame(0);
+    program.ModeCmd_Click(0);
+    GameWindow& g = *program.game();
+    // What the window shows before the first refresh and the first map.
+    for (const char* label : {"LblScore", "Label6", "Label12", "Label20", "Label21", "Label22"})
+        EXPECT_EQ(g.vm.text(QString::fromLatin1(label)), QStringLiteral("0")) << label;
+    EXPECT_EQ(g.vm.text("Label19"), QStringLiteral("0%"));
+    EXPECT_EQ(g.vm.text("Frame21"), QStringLiteral("PP值：10 / 10"));
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("  時間"));
+    EXPECT_EQ(g.vm.text("Label3"), QStringLiteral("隱形可維持秒數"));
+    EXPECT_EQ(g.vm.text("Label9"), QStringLiteral("鬼減緩限制時間"));
+    EXPECT_EQ(g.vm.text("Label23"), QStringLiteral("暫停中!"));
+    EXPECT_EQ(g.vm.text("Label24"), QStringLiteral("按下 Enter 鍵繼續........"));
+    for (const char* hidden : {"Label3", "Label4", "Label8", "Label9", "Label14", "Label23", "Label24", "EndFm",
+                               "EndLbl0", "EndLbl1", "EndLbl2", "EndLbl3", "EndLbl4", "EndLbl5"})
+        EXPECT_FALSE(g.vm.visible(QString::fromLatin1(hidden))) << hidden;
+    EXPECT_FALSE(g.vm.enabled("EndFm"));
+    EXPECT_EQ(g.vm.text("EndLbl0"), QStringLiteral("全劇終"));
+    EXPECT_EQ(g.vm.text("EndLbl1"), QStringLiteral("Thanks You For Players！"));
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_FALSE(g.vm.text(QStringLiteral("EndLbl%1").arg(i)).isEmpty()) << i;
+    EXPECT_EQ(g.vm["EndImg"].top, 6120);
+    g.Form_Activate();
     EXPECT_EQ(g.f.CellSize, 300);
     EXPECT_EQ(g.f.Score, 0);
     EXPECT_EQ(g.vm.text("LblScore"), QStringLiteral("0"));

@@ -78,6 +78,18 @@ TEST_F(Ghosts, RightAngleTurnDrawsUntilASideDirection)
     g.MoveGhosts();
     EXPECT_EQ(gh.Dir, 3);
     EXPECT_EQ(gh.X, 2950);
+    // Facing left or right, it draws until up or down; the step after the
+    // turn meets the player like any other.
+    GhoRec& other = ghost(4200, 2700, 1);
+    m.SprX = 4200;
+    m.SprY = 2850;
+    m.MapTile(15, 9) = 1;
+    host.rnd = {0.3, 0.9, 0.6}; // right, left (not up or down), down
+    g.MoveGhosts();
+    EXPECT_EQ(other.Dir, 2);
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(other.X, 3900); // sent back to the spawn cell by the death
+    EXPECT_EQ(other.Y, 900);
 }
 
 TEST_F(Ghosts, DeadEndStandsTurningUntilItDrawsTheWayOut)

@@ -286,25 +286,28 @@ TEST_F(Player, StandingOnAStaircaseShowsTheHint)
     }
 }
 
-TEST_F(Player, DrawnSeeThroughWhileHidden)
+// The player is drawn over the fresh board with the picture of its facing,
+// the pale one while hidden: red in the normal look, hardly any when pale.
+TEST_F(Player, DrawnByFacingAndSeeThroughWhileHidden)
 {
     GameWindow& g = start(floorBoard());
-    clock.advance(50);
-    const QImage normal = g.FG.image().copy(20, 360, 20, 20);
-    m.SprHide = On;
-    clock.advance(50);
-    const QImage hidden = g.FG.image().copy(20, 360, 20, 20);
-    EXPECT_NE(normal, hidden);
-    // Red in the normal look, no strong red in the pale one.
-    int red = 0, paleRed = 0;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) {
-            const QColor a = normal.pixelColor(x, y), b2 = hidden.pixelColor(x, y);
-            red += a.red() > 150 && a.green() < 100;
-            paleRed += b2.red() > 150 && b2.green() < 100;
+    const Pictures& pics = g.FG.pictures();
+    const QImage floor = pics.tileSheet().copy(QRect(pics.tileAt(15), QSize(20, 20)));
+    int red[2] = {0, 0};
+    for (int hidden : {0, 1}) {
+        m.SprHide = hidden ? On : Off;
+        for (int frame = 0; frame < 4; ++frame) {
+            g.f.SprFrame = static_cast<std::int16_t>(frame);
+            clock.advance(50);
+            const QImage shown = cellAt(g.FG.image(), m.SprX, m.SprY);
+            EXPECT_EQ(shown, maskedOver(floor, SpriteSet::SprPic, frame + 8, frame + 4 * hidden)) << frame;
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 20; ++x)
+                    red[hidden] += shown.pixelColor(x, y).red() > 150 && shown.pixelColor(x, y).green() < 100;
         }
-    EXPECT_GT(red, 30);
-    EXPECT_LT(paleRed, 5);
+    }
+    EXPECT_GT(red[0], 4 * 30);
+    EXPECT_LT(red[1], 4 * 5);
 }
 
 } // namespace

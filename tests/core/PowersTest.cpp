@@ -237,6 +237,26 @@ TEST_F(Powers, DrillAnswersEveryCode)
     EXPECT_EQ(g.vm.text("Label1"), idle);
 }
 
+// A held drill tries once a tick, the first time 80 ms after the key went down.
+TEST_F(Powers, HeldDrillTriesEveryTick)
+{
+    GameWindow& g = start(floorBoard());
+    place(g, 5, 5);
+    m.MapTile(6, 5) = 2;
+    m.MapTile(7, 5) = 5;
+    host.rnd = {0.5, 0.5};
+    key(g, Qt::Key_X);
+    clock.advance(79);
+    EXPECT_EQ(m.MapTile(6, 5), 2);
+    clock.advance(1);
+    EXPECT_EQ(m.MapTile(6, 5), 43);
+    m.SprX = 1800; // the target follows the player
+    g.SetFxPos();
+    clock.advance(80);
+    EXPECT_EQ(m.MapTile(7, 5), 46);
+    EXPECT_EQ(g.f.PP, 8);
+}
+
 // The roll h = floor(r * 1000 + 1) mod 37 is lucky for 1, 7, 11, 17, 21 and
 // 31: a second draw picks one of the items 8..14, even from the dead tree.
 // The source is reseeded before every attempt.
@@ -277,19 +297,8 @@ TEST_F(Powers, EffectsAreDrawnInFrontOfAndAboveThePlayer)
     clock.advance(50);
     place(g, 5, 5);
     g.setGameClock(false); // no frame paints over the effects
-    const auto cellPixels = [&](const QImage& img, int x, int y) { return img.copy(x / 15, y / 15, 20, 20); };
     const auto expectDrawn = [&](SpriteSet set, int mask, int picture, int x, int y, const QImage& before) {
-        Surface ref(1);
-        // A surface showing the same cell, then the same masked draw.
-        QImage expected = cellPixels(before, x, y);
-        const Pictures& pics = ref.pictures();
-        for (int py = 0; py < 20; ++py)
-            for (int px = 0; px < 20; ++px) {
-                const QRgb mk = pics.spriteSheet().pixel(pics.spriteAt(set, mask) + QPoint(px, py));
-                const QRgb pc = pics.spriteSheet().pixel(pics.spriteAt(set, picture) + QPoint(px, py));
-                expected.setPixel(px, py, ((expected.pixel(px, py) & mk) ^ pc) | 0xff000000u);
-            }
-        EXPECT_EQ(cellPixels(g.FG.image(), x, y), expected);
+        EXPECT_EQ(cellAt(g.FG.image(), x, y), maskedOver(cellAt(before, x, y), set, mask, picture));
     };
     // Every timer that draws first wraps a phase above 8 back to 0.
     const auto wrap = [](int phase) { return phase > 8 ? 0 : phase; };
@@ -361,12 +370,14 @@ TEST_F(Powers, InvisibilityCostsFifteenAndPausedTimeDoesNotCount)
     EXPECT_FALSE(g.vm.visible("Label3"));
     EXPECT_FALSE(g.vm.visible("Label4"));
     EXPECT_FALSE(g.SprChkTimer->enabled());
-    // With exactly 15 it works and leaves 0.
+    // With exactly 15 it works and leaves 0; the countdown starts again.
     g.f.PP = 15;
     key(g, Qt::Key_A);
     EXPECT_EQ(g.f.PP, 0);
     EXPECT_EQ(m.SprHide, On);
     EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("PP-15"));
+    clock.advance(15000);
+    EXPECT_EQ(m.SprHide, Off);
 }
 
 TEST_F(Powers, TunnelJumpsBetweenTheLastEndsFound)
@@ -400,10 +411,13 @@ TEST_F(Powers, LightTogglesAndBlinksAboveThePlayer)
 {
     GameWindow& g = start(floorBoard());
     place(g, 5, 5);
+    m.SprX = 1200; // placed without the tools following: V puts the light right
     key(g, Qt::Key_V);
     EXPECT_EQ(m.LightOn, On);
     EXPECT_TRUE(g.LightTimer->enabled());
+    EXPECT_EQ(m.LightX, 1200);
     EXPECT_EQ(m.LightY, 1200);
+    place(g, 5, 5);
     g.FG.takeChangedCells();
     clock.advance(80);
     EXPECT_TRUE(g.FG.takeChangedCells().test(5 * BoardRows + 4));

@@ -56,10 +56,11 @@ TEST_F(Rendering, CodesWithoutAPictureShowAPlaceholder)
     writeMap(1, b);
     GameWindow& g = startGame(1);
     clock.advance(50);
-    for (int c : {3, 4, 5}) {
-        EXPECT_EQ(pixel(g.FG, c * 20, 60), qRgb(255, 0, 255)) << c;
-        EXPECT_EQ(pixel(g.FG, c * 20 + 10, 70), qRgb(0, 0, 0)) << c;
-    }
+    // A magenta frame six pixels wide round a black hole.
+    for (int c : {3, 4, 5})
+        for (int d = 0; d < 20; ++d)
+            EXPECT_EQ(pixel(g.FG, c * 20 + d, 60 + d), d >= 6 && d < 14 ? qRgb(0, 0, 0) : qRgb(255, 0, 255))
+                << c << " " << d;
 }
 
 TEST_F(Rendering, MaskedDrawKeepsTheBoardWhereTheMaskIsWhite)
@@ -177,6 +178,9 @@ TEST_F(Rendering, HighPixelRatioSurfaceIsTheSameBoardScaled)
     big.drawMasked(SpriteSet::UGhoPic, 6, 2, 600, 900);
     const QImage scaled = g.FG.image().scaled(1040, 800, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     EXPECT_EQ(big.image().convertToFormat(QImage::Format_RGB32), scaled.convertToFormat(QImage::Format_RGB32));
+    // Ratios beyond what any screen has are drawn at four times the size.
+    EXPECT_EQ(Pictures::forScale(9).scale(), 4);
+    EXPECT_EQ(Pictures::forScale(0).scale(), 1);
 }
 
 } // namespace

@@ -162,6 +162,40 @@ TEST_F(Stages, ClearingIntoAMissingMapReturnsToTheModeWindowInSilence)
     EXPECT_FALSE(host.musicOpen);
 }
 
+// Stage after stage: each clear brings the next stage's clock, tune loop
+// point and name; a time-out refills the clock from the stage's own column.
+TEST_F(Stages, EveryStageHasItsClockTuneAndName)
+{
+    struct Row {
+        const char* name;
+        int time, loop, refill;
+    };
+    const Row rows[] = {{"岩石地", 480, 59000, 480},        {"河流森林", 420, 59500, 420},
+                        {"海洋森林", 300, 66000, 400},      {"冰雪新世界", 480, 165000, 480},
+                        {"雪山群", 600, 115000, 600},       {"古代人墳場", 600, 80000, 600},
+                        {"森林墳場", 600, 85000, 600},      {"河流森林二", 600, 326000, 600},
+                        {"小山脈", 600, 51000, 600},        {"雪人禁地", 600, 73000, 600}};
+    GameWindow& g = start(1);
+    for (int stage = 1; stage <= 10; ++stage) {
+        SCOPED_TRACE(stage);
+        const Row& row = rows[stage - 1];
+        EXPECT_EQ(m.StageNo, stage);
+        EXPECT_EQ(g.f.TimeLeft, row.time);
+        EXPECT_EQ(g.f.MusicLoop, row.loop);
+        EXPECT_EQ(g.vm.text("Label13"), QString::fromUtf8(row.name));
+        m.Lives = 10;
+        g.f.TimeLeft = 0;
+        clock.advance(1000);
+        EXPECT_EQ(g.f.TimeLeft, row.refill);
+        calmGhosts();
+        if (stage < 10) {
+            m.MapTile(24, 1) = 15; // the last ball: the next frame clears the stage
+            clock.advance(50);
+            EXPECT_EQ(host.boxes.back().text, QStringLiteral("闖關成功，進入第 %1 關").arg(stage + 1));
+        }
+    }
+}
+
 TEST_F(Stages, GhostsAndClockKeepTickingBehindTheStageClearMessage)
 {
     GameWindow& g = start(2);

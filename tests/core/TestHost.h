@@ -1,8 +1,11 @@
 #pragma once
 #include "GameHost.h"
 #include "SimClock.h"
+#include "ViewModel.h"
 
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <random>
@@ -12,7 +15,12 @@
 // and lets simulated time pass while a modal box is "on screen".
 class TestHost : public GameHost {
 public:
-    explicit TestHost(SimClock& clock) : clock_(clock) {}
+    explicit TestHost(SimClock& clock) : clock_(clock)
+    {
+        ViewModel::onUndeclared = [](const QString& name) {
+            ADD_FAILURE() << "no control is named " << name.toStdString();
+        };
+    }
 
     struct Box {
         QString text, title;

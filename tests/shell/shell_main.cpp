@@ -1,4 +1,5 @@
 #include "AppLook.h"
+#include "ViewModel.h"
 
 #include <QApplication>
 
@@ -11,5 +12,8 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     installAppLook(app);
     ::testing::InitGoogleTest(&argc, argv);
+    ViewModel::onUndeclared = [](const QString& name) {
+        ADD_FAILURE() << "no control is named " << name.toStdString();
+    };
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,35 @@
+#include "Controls.h"
+
+#include <QSet>
+
+namespace controls {
+
+bool declared(const QString& name)
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> s;
+        for (const char* n : {
+                 "Caption", "VerLbl",
+                 // status panel, floating message, pause notice
+                 "Label1", "Label3", "Label4", "Label6", "Label8", "Label9", "Label12", "Label13", "Label14",
+                 "Label15", "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "LblScore", "PPPic",
+                 "TimPic", "Frame21", "Frame22",
+                 // the ending
+                 "EndFm", "EndImg", "EndLbl0", "EndLbl1", "EndLbl2", "EndLbl3", "EndLbl4", "EndLbl5",
+                 // menus and their items
+                 "Game", "GameStop", "GameResect", "saveSP", "loadSP", "GameOuit", "Win", "MapLa", "Cop", "Mess",
+                 "Coped", "GameCaption", "Sco", "Scor", "QA", "LinkMe", "LinkWeb", "Halvern", "Tool", "Tool0",
+                 "Tool1", "Tool2", "Tool3", "Tool4", "Tool5", "Tool6", "Tool7", "Tool8", "Tool9",
+                 // the instructions panel
+                 "GameFrame", "LblGame", "Command1",
+                 // toolbar buttons by key
+                 "Toolbar1.reset", "Toolbar1.stop", "Toolbar1.start", "Toolbar1.save", "Toolbar1.load",
+                 "Toolbar1.quit", "Toolbar1.coped", "Toolbar1.mess", "Toolbar1.lada", "Toolbar1.sco",
+                 "Toolbar1.callme", "Toolbar1.cop", "Toolbar1.halvern"})
+            s.insert(QString::fromUtf8(n));
+        return s;
+    }();
+    return names.contains(name);
+}
+
+} // namespace controls
