@@ -1,6 +1,6 @@
 #include "StageMapFile.h"
 
-#include <cstdio>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -8,33 +8,25 @@
 namespace stagemap {
 namespace {
 
+// A map is a few kilobytes; a file far larger is only looked at this far.
 constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ','; }
 
-// Whole decimal number with an optional sign; false when it is not one.
-bool parseInteger(std::string_view s, long long& out, bool& overflow)
+enum class Number { Ok, NotANumber, OutOfRange };
+
+// A whole decimal number with an optional sign that fits a tile code.
+Number parseCode(std::string_view token, TileCode& code)
 {
-    overflow = false;
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    if (i == s.size())
-        return false;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return false;
-        if (v < 1000000)
-            v = v * 10 + (s[i] - '0');
-        else
-            overflow = true;
-    }
-    out = negative ? -v : v;
-    return true;
+    const bool plus = token.front() == '+';
+    const std::string_view digits = token.substr(plus ? 1 : 0);
+    if (plus && digits.starts_with('-'))
+        return Number::NotANumber;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, code);
+    if (stop != end || error == std::errc::invalid_argument)
+        return Number::NotANumber;
+    return error == std::errc::result_out_of_range ? Number::OutOfRange : Number::Ok;
 }
 
 } // namespace
@@ -42,7 +34,7 @@ bool parseInteger(std::string_view s, long long& out, bool& overflow)
 ReadResult parse(std::string_view text)
 {
     ReadResult r;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+    if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     std::size_t pos = 0;
     while (r.valuesRead < BoardCells) {
@@ -57,19 +49,13 @@ ReadResult parse(std::string_view text)
             ++end;
         const std::string_view token = text.substr(pos, end - pos);
         pos = end;
-        long long value = 0;
-        bool overflow = false;
-        if (!parseInteger(token, value, overflow)) {
-            r.error = ReadError::NotANumber;
+        const Number n = parseCode(token, r.board.cells[r.valuesRead]);
+        if (n != Number::Ok) {
+            r.error = n == Number::NotANumber ? ReadError::NotANumber : ReadError::OutOfRange;
             r.badValue = std::string(token.substr(0, 24));
             return r;
         }
-        if (overflow || value < -32768 || value > 32767) {
-            r.error = ReadError::OutOfRange;
-            r.badValue = std::string(token.substr(0, 24));
-            return r;
-        }
-        r.board.cells[r.valuesRead++] = static_cast<TileCode>(value);
+        ++r.valuesRead;
     }
     return r;
 }
@@ -91,7 +77,6 @@ ReadResult read(const std::string& path)
 std::string format(const Board& board)
 {
     std::string out;
-    out.reserve(BoardCells * 5);
     for (TileCode code : board.cells) {
         out += std::to_string(code);
         out += "\r\n";
@@ -102,23 +87,16 @@ std::string format(const Board& board)
 bool write(const std::string& path, const Board& board)
 {
     const std::string tmp = path + ".part";
-    {
+    const std::string text = format(board);
+    const bool complete = [&] {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        const std::string text = format(board);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
+        return out.write(text.data(), static_cast<std::streamsize>(text.size())) && out.flush();
+    }();
     std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::remove(tmp.c_str());
+    if (complete)
+        std::filesystem::rename(tmp, path, ec);
+    if (!complete || ec) {
+        std::filesystem::remove(tmp, ec); // our scratch file, whole or not
         return false;
     }
     return true;

