@@ -5,11 +5,7 @@
 
 GameProgram::GameProgram(GameHost& host, TimerDriver& timers) : host_(host), timers_(timers) {}
 
-GameProgram::~GameProgram()
-{
-    if (game_)
-        game_->Form_Unload();
-}
+GameProgram::~GameProgram() = default;
 
 void GameProgram::start()
 {

@@ -18,6 +18,8 @@ public:
 
     void advance(std::int64_t ms);
     std::int64_t now() const { return now_; }
+    // Timers alive, switched on or not.
+    std::size_t timerCount() const { return timers_.size(); }
 
     class SimTimer;
 

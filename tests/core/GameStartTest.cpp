@@ -324,9 +324,11 @@ TEST_F(GameStart, RestartAsksFirstThenShowsTheModeWindow)
     EXPECT_FALSE(host.musicOpen); // no tune over the mode window
     clock.advance(3000);
 
-    // The next game's first frame starts its music from the beginning.
+    // The next game's first frame starts its music from the beginning; the
+    // old window is gone with its timers.
     host.sound.clear();
     GameWindow& again = startGame(3);
+    EXPECT_EQ(clock.timerCount(), 16u);
     EXPECT_EQ(host.sound, QStringList{QStringLiteral("StartMusic")});
     EXPECT_EQ(host.MusicPosition(), 0);
     host.answers = {false};
