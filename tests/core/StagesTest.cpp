@@ -12,6 +12,23 @@ protected:
             writeMap(stage, floorBoard());
         return startCalm(row);
     }
+    // After a time-out or a stage change: on the start cell facing left, the
+    // tools in front of it and the light above.
+    void expectOnTheStartCellFacingLeft(const GameWindow& g)
+    {
+        EXPECT_EQ(m.SprX, 300);
+        EXPECT_EQ(m.SprY, 5400);
+        EXPECT_EQ(m.SprDir, 3);
+        EXPECT_EQ(g.f.SprFrame, 0);
+        EXPECT_EQ(m.Ls1Dir, 3);
+        EXPECT_EQ(m.Ls2Dir, 3);
+        EXPECT_EQ(m.ChiDir, 3);
+        EXPECT_EQ(m.Ls1X, 0);
+        EXPECT_EQ(m.Ls2X, -300);
+        EXPECT_EQ(m.ChiX, 0);
+        EXPECT_EQ(m.ChiY, 5400);
+        EXPECT_EQ(m.LightY, 5100);
+    }
 };
 
 TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
@@ -53,14 +70,7 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
     EXPECT_EQ(m.ChiOn, Off);
     EXPECT_FALSE(g.LsTimer->enabled());
     EXPECT_FALSE(g.ChiTimer->enabled());
-    EXPECT_EQ(g.f.SprFrame, 0);
-    EXPECT_EQ(m.Ls1Dir, 3);
-    EXPECT_EQ(m.Ls2Dir, 3);
-    EXPECT_EQ(m.ChiDir, 3);
-    EXPECT_EQ(m.Ls1X, 0);
-    EXPECT_EQ(m.Ls2X, -300);
-    EXPECT_EQ(m.ChiY, 5400);
-    EXPECT_EQ(m.LightY, 5100);
+    expectOnTheStartCellFacingLeft(g);
     EXPECT_TRUE(g.vm.visible("Label3"));
     EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("無敵5秒"));
     ASSERT_EQ(host.boxes.size(), 1u);
@@ -68,9 +78,6 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("闖關時間過久"));
     EXPECT_EQ(m.Lives, 3);
     EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("2"));
-    EXPECT_EQ(m.SprX, 300);
-    EXPECT_EQ(m.SprY, 5400);
-    EXPECT_EQ(m.SprDir, 3);
     EXPECT_EQ(g.f.HideSec, 5);
     EXPECT_EQ(g.f.TimeLeft, 400);
     while (g.f.TimeLeft == 400)
@@ -129,17 +136,7 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
         EXPECT_TRUE(m.GhoTab[i].Alive) << i;
         EXPECT_EQ(m.GhoTab[i].X, 3900);
     }
-    EXPECT_EQ(m.SprX, 300);
-    EXPECT_EQ(m.SprY, 5400);
-    EXPECT_EQ(m.SprDir, 3);
-    EXPECT_EQ(g.f.SprFrame, 0);
-    EXPECT_EQ(m.Ls1Dir, 3);
-    EXPECT_EQ(m.Ls2Dir, 3);
-    EXPECT_EQ(m.ChiDir, 3);
-    EXPECT_EQ(m.Ls1X, 0);
-    EXPECT_EQ(m.Ls2X, -300);
-    EXPECT_EQ(m.ChiX, 0);
-    EXPECT_EQ(m.ChiY, 5400);
+    expectOnTheStartCellFacingLeft(g);
     EXPECT_FALSE(g.SprMovTimer->enabled());
     clock.advance(200);
     EXPECT_EQ(host.boxes.size(), 1u); // advanced once
