@@ -45,8 +45,7 @@ void GameWindow::setDesignTexts()
     for (const char* name : {"LblScore", "Label6", "Label12", "Label20", "Label21", "Label22"})
         vm.setText(QString::fromLatin1(name), QStringLiteral("0"));
     vm.setText(QStringLiteral("Label19"), QStringLiteral("0%"));
-    vm.setText(QStringLiteral("Label14"), QStringLiteral("訊息標籤"));
-    vm.setVisible(QStringLiteral("Label14"), false);
+    vm.setVisible(QStringLiteral("Label14"), false); // its design text goes with the load
     vm.setText(QStringLiteral("Frame21"), QStringLiteral("PP值：10 / 10"));
     vm.setText(QStringLiteral("Frame22"), QStringLiteral("  時間"));
     vm.setText(QStringLiteral("Label3"), QStringLiteral("隱形可維持秒數"));
@@ -57,9 +56,6 @@ void GameWindow::setDesignTexts()
     vm.setText(QStringLiteral("Label24"), QStringLiteral("按下 Enter 鍵繼續........"));
     vm.setVisible(QStringLiteral("Label23"), false);
     vm.setVisible(QStringLiteral("Label24"), false);
-    vm.setText(QStringLiteral("Label1"), QString());
-    vm.setEnabled(QStringLiteral("saveSP"), true);
-    vm.setEnabled(QStringLiteral("Toolbar1.save"), true);
 }
 
 void GameWindow::Form_Load()
