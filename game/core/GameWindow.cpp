@@ -62,17 +62,13 @@ void GameWindow::Form_Load()
 {
     setDesignTexts();
     host_.Randomize();
+    // The window's other variables (score, counters, Started) start at 0.
     f.CellSize = 300;
-    f.HideSec = 0;
-    f.FxFrame = 0;
-    f.GhoSlowSec = 0;
     f.PP = 10;
     vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
     setGameClock(true);
     vm.setVisible(QStringLiteral("EndFm"), false);
-    f.Started = Off;
-    m.SprMoving = Off;
-    vm.setText(QStringLiteral("Label14"), QString());
+    m.SprMoving = Off; // a time-out's game over left the player frozen
     m.DirVec[0] = {0, -1};
     m.DirVec[1] = {1, 0};
     m.DirVec[2] = {0, 1};
@@ -80,12 +76,9 @@ void GameWindow::Form_Load()
     m.SprX = 300;
     m.SprY = 5400;
     m.SprDir = 3;
-    f.SprFrame = 0;
     m.ChiDir = 3;
     m.Ls1Dir = 3;
     m.Ls2Dir = 3;
-    f.Score = 0;
-    vm.setText(QStringLiteral("LblScore"), QStringLiteral("0"));
     // Slot 45 is never used and is left alone.
     for (int i = 0; i <= 44; ++i) {
         GhoRec& g = m.GhoTab[i];

@@ -95,6 +95,10 @@ TEST_F(Stages, TimeOutWithTheLastLivesIsGameOverAndFreezesThePlayer)
     EXPECT_EQ(host.boxes[1].text, QStringLiteral("遊戲結束"));
     EXPECT_EQ(m.SprMoving, On);
     EXPECT_FALSE(g.GameTimer->enabled());
+    // The next game's player walks again.
+    program.backToModeWindow();
+    startGame(2);
+    EXPECT_EQ(m.SprMoving, Off);
 }
 
 TEST_F(Stages, PracticeTimeOutRefillsItsOwnClock)
