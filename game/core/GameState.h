@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -11,14 +12,16 @@ inline constexpr std::int16_t On = -1;
 inline constexpr std::int16_t Off = 0;
 
 inline constexpr int GhostSlots = 46;
+// The last slot a window's load fills; slot 45 is never used.
+inline constexpr int LastGhostSlot = 44;
 
 // One ghost slot.
 struct GhoRec {
     std::int16_t X = 0, Y = 0; // twips
-    std::int16_t Dir = 0;      // 0 up, 1 right, 2 down, 3 left
+    std::int16_t Dir = 0;      // 0 up, 1 right, 2 down, 3 left; never anything else
     bool Alive = false;
     std::int16_t Drawn = Off;
-    std::int16_t Kind = 0;     // 0 blue blob, 1 onion, 2 cat
+    std::int16_t Kind = 0;     // 0 blue blob, 1 onion, 2 cat; never anything else
 };
 
 struct DirStep {
@@ -54,7 +57,8 @@ struct Module1 {
     std::array<GhoRec, GhostSlots> GhoTab{};
 
     // Highest ghost slot in play on the current stage (slots 0..this are used).
-    int lastGhostSlot() const { return GhoAddNum * StageNo + GhoBaseNum; }
+    // No mode goes beyond the last slot; damaged values stop there too.
+    int lastGhostSlot() const { return std::min(GhoAddNum * StageNo + GhoBaseNum, LastGhostSlot); }
     // Ghost move period for the current stage, in ms.
     int ghostMovePeriod() const { return GhoMvBase - (StageNo - 1) * GhoMvStep; }
     // Player step period, in ms.

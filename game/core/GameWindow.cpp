@@ -48,6 +48,7 @@ void GameWindow::setDesignTexts()
     vm.setVisible(QStringLiteral("Label14"), false); // its design text goes with the load
     vm.setText(QStringLiteral("Frame21"), QStringLiteral("PP值：10 / 10"));
     vm.setText(QStringLiteral("Frame22"), QStringLiteral("  時間"));
+    vm.setVisible(QStringLiteral("TimPic"), false); // until the clock first ticks
     vm.setText(QStringLiteral("Label3"), QStringLiteral("隱形可維持秒數"));
     vm.setText(QStringLiteral("Label9"), QStringLiteral("鬼減緩限制時間"));
     for (const char* name : {"Label3", "Label4", "Label8", "Label9"})
@@ -79,8 +80,7 @@ void GameWindow::Form_Load()
     m.ChiDir = 3;
     m.Ls1Dir = 3;
     m.Ls2Dir = 3;
-    // Slot 45 is never used and is left alone.
-    for (int i = 0; i <= 44; ++i) {
+    for (int i = 0; i <= LastGhostSlot; ++i) {
         GhoRec& g = m.GhoTab[i];
         g.X = static_cast<std::int16_t>(13 * f.CellSize);
         g.Y = static_cast<std::int16_t>(3 * f.CellSize);
@@ -104,16 +104,11 @@ void GameWindow::Form_Activate()
 {
     if (f.Started != Off || closed_)
         return;
-    if (!m.practice()) {
-        f.TimeLeft = 480;
-        f.MusicLoop = 59000;
-        vm.setText(QStringLiteral("Label13"), QStringLiteral("岩石地"));
-    } else {
-        f.TimeLeft = 1800;
-        f.MusicLoop = 115000;
+    // The first stage (1, or the practice map 0) starts like every other.
+    stageStartValues();
+    if (m.practice()) {
         vm.setEnabled(QStringLiteral("Toolbar1.save"), false);
         vm.setEnabled(QStringLiteral("saveSP"), false);
-        vm.setText(QStringLiteral("Label13"), QStringLiteral("方塊花園"));
     }
     if (!LoadStageMap(m.StageNo))
         return; // the window is gone

@@ -124,10 +124,11 @@ private:
     void EndLblTimer_Timer();
     void EndTimer_Timer();
 
+    void effectTick(const std::function<void()>& draw);
     void showEndTexts();
     void freeze(); // menus and toolbar off, the ending frame on its way
     void stageStartValues(); // clock, music loop point and name of the new stage
-    bool deathSequence(int ghost); // false when the game is over
+    void deathSequence(int ghost);
     void startInvincibility();
 
     GameProgram& program_;

@@ -26,6 +26,16 @@ void GameWindow::DrawBoard()
     vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
 }
 
+// The laser, drill and light share one animation phase, 0, 4 or 8 when they
+// draw; every tick of any of them moves it on.
+void GameWindow::effectTick(const std::function<void()>& draw)
+{
+    if (f.FxFrame >= 12)
+        f.FxFrame = 0;
+    draw();
+    f.FxFrame = static_cast<std::int16_t>(f.FxFrame + 4);
+}
+
 // Tile animation: river, campfire, bush and snowman cells step to their next picture.
 void GameWindow::GifOneTimer_Timer()
 {

@@ -92,7 +92,6 @@ void GameWindow::CheckStage()
         MvGhoTimer->setInterval(m.ghostMovePeriod());
         if (!LoadStageMap(m.StageNo))
             return; // the window is gone
-        DrawBoard();
         ResetActors();
         stageStartValues();
         return;
@@ -116,7 +115,7 @@ void GameWindow::ResetActors()
     m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 3;
     f.SprFrame = 0;
     SetFxPos();
-    for (int i = 0; i <= m.lastGhostSlot() && i < GhostSlots; ++i) {
+    for (int i = 0; i <= m.lastGhostSlot(); ++i) {
         GhoRec& g = m.GhoTab[i];
         g.X = static_cast<std::int16_t>(13 * f.CellSize);
         g.Y = static_cast<std::int16_t>(3 * f.CellSize);

@@ -8,17 +8,16 @@ bool GameWindow::Touches(int ax, int ay, int bx, int by)
 
 void GameWindow::CheckGhostContact()
 {
-    for (int j = 0; j <= m.lastGhostSlot() && j < GhostSlots; ++j) {
+    // A death makes the player untouchable, which ends the test for the rest.
+    for (int j = 0; j <= m.lastGhostSlot() && !closed_; ++j) {
         const GhoRec& g = m.GhoTab[j];
-        if (!g.Alive || m.SprHide != Off)
-            continue;
-        if (Touches(g.X, g.Y, m.SprX, m.SprY) && !deathSequence(j))
-            return;
+        if (g.Alive && m.SprHide == Off && Touches(g.X, g.Y, m.SprX, m.SprY))
+            deathSequence(j);
     }
 }
 
-// A ghost caught the player. Returns false when that was the last life.
-bool GameWindow::deathSequence(int ghost)
+// A ghost caught the player.
+void GameWindow::deathSequence(int ghost)
 {
     GameTimer->setEnabled(false);
     SprMovTimer->setEnabled(false);
@@ -26,7 +25,7 @@ bool GameWindow::deathSequence(int ghost)
     host_.MsgBoxPlain(QStringLiteral("哇!Mibbet死掉了"));
     f.MsgBusy = Off;
     if (closed_)
-        return false;
+        return;
     m.SprMoving = Off;
     m.SprStep = 0;
     GameTimer->setEnabled(true);
@@ -42,11 +41,8 @@ bool GameWindow::deathSequence(int ghost)
     startInvincibility();
     --m.Lives;
     vm.setText(QStringLiteral("Label6"), QString::number(m.Lives - 1));
-    if (m.Lives <= 0) {
+    if (m.Lives <= 0)
         GameOver(false);
-        return false;
-    }
-    return true;
 }
 
 // Five untouchable seconds after losing a life, on the invisibility countdown.

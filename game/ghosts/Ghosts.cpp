@@ -4,22 +4,17 @@
 namespace {
 
 bool onCell(const GhoRec& g) { return g.X % 300 == 0 && g.Y % 300 == 0; }
-
-void step(GhoRec& g, const DirStep& d)
-{
-    g.X = static_cast<std::int16_t>(g.X + d.dx * 50);
-    g.Y = static_cast<std::int16_t>(g.Y + d.dy * 50);
-}
+bool vertical(int dir) { return dir == 0 || dir == 2; }
 
 } // namespace
 
 void GameWindow::DrawGhosts()
 {
-    for (int i = 0; i <= m.lastGhostSlot() && i < GhostSlots; ++i) {
+    for (int i = 0; i <= m.lastGhostSlot(); ++i) {
         GhoRec& g = m.GhoTab[i];
         if (g.Alive) {
-            const auto set = static_cast<SpriteSet>(static_cast<int>(SpriteSet::BGhoPic) + (g.Kind % 3));
-            FG.drawMasked(set, (g.Dir & 3) + 4, g.Dir & 3, g.X, g.Y);
+            const auto set = static_cast<SpriteSet>(static_cast<int>(SpriteSet::BGhoPic) + g.Kind);
+            FG.drawMasked(set, g.Dir + 4, g.Dir, g.X, g.Y);
         }
         g.Drawn = On;
     }
@@ -30,43 +25,43 @@ void GameWindow::MvGhoTimer_Timer() { MoveGhosts(); }
 // Ghosts walk straight on and turn at random only where the way is blocked.
 void GameWindow::MoveGhosts()
 {
-    const auto randomDir = [this] { return static_cast<std::int16_t>(randomDirection()); };
-    for (int i = 0; i <= m.lastGhostSlot() && i < GhostSlots; ++i) {
+    for (int i = 0; i <= m.lastGhostSlot() && !closed_; ++i) {
         GhoRec& g = m.GhoTab[i];
         if (!g.Alive)
             continue;
-        if (!onCell(g)) {
-            step(g, m.DirVec[g.Dir & 3]);
+        const auto step = [&] {
+            const DirStep d = m.DirVec[g.Dir];
+            g.X = static_cast<std::int16_t>(g.X + d.dx * 50);
+            g.Y = static_cast<std::int16_t>(g.Y + d.dy * 50);
             CheckGhostContact();
+        };
+        if (!onCell(g)) {
+            step();
             continue;
         }
-        const auto ahead = [&](std::int16_t dir, int& c, int& r) {
-            const DirStep d = m.DirVec[dir & 3];
-            c = (g.X + d.dx * f.CellSize) / f.CellSize;
-            r = (g.Y + d.dy * f.CellSize) / f.CellSize;
-            return Board::inside(c, r);
+        // The tile one cell ahead, or none off the board.
+        const auto ahead = [&]() -> const TileCode* {
+            const int c = g.X / 300 + m.DirVec[g.Dir].dx, r = g.Y / 300 + m.DirVec[g.Dir].dy;
+            return Board::inside(c, r) ? &m.MapTile(c, r) : nullptr;
         };
-        int c = 0, r = 0;
-        if (!ahead(g.Dir, c, r)) {
-            g.Dir = randomDir();
-        } else if (tiles::ghostMayEnter(m.MapTile(c, r), false)) {
-            step(g, m.DirVec[g.Dir & 3]);
-            CheckGhostContact();
-        } else {
-            const bool vertical = g.Dir == 0 || g.Dir == 2;
-            std::int16_t turn;
+        const TileCode* next = ahead();
+        if (next && tiles::ghostMayEnter(*next, false)) {
+            step();
+        } else if (next) {
+            // Blocked: a right angle at random, and back again where that is blocked too.
+            const bool wasVertical = vertical(g.Dir);
             do
-                turn = randomDir();
-            while (vertical ? (turn != 1 && turn != 3) : (turn != 0 && turn != 2));
-            g.Dir = turn;
-            if (!ahead(g.Dir, c, r)) {
-                g.Dir = randomDir();
-            } else if (tiles::ghostMayEnter(m.MapTile(c, r), true)) {
-                step(g, m.DirVec[g.Dir & 3]);
-                CheckGhostContact();
-            } else {
+                g.Dir = static_cast<std::int16_t>(randomDirection());
+            while (vertical(g.Dir) == wasVertical);
+            next = ahead();
+            if (next && tiles::ghostMayEnter(*next, true))
+                step();
+            else if (next)
                 g.Dir = static_cast<std::int16_t>((g.Dir + 2) % 4);
-            }
+            else
+                g.Dir = static_cast<std::int16_t>(randomDirection());
+        } else {
+            g.Dir = static_cast<std::int16_t>(randomDirection());
         }
         LaserAndDrillTests(i);
     }

@@ -3,10 +3,7 @@
 
 void GameWindow::LsTimer_Timer()
 {
-    if (f.FxFrame > 8)
-        f.FxFrame = 0;
-    DrawLaser();
-    f.FxFrame = static_cast<std::int16_t>(f.FxFrame + 4);
+    effectTick([this] { DrawLaser(); });
 }
 
 void GameWindow::DrawLaser()

@@ -41,11 +41,10 @@ TileCode rubbleOf(TileCode code)
 
 void GameWindow::ChiTimer_Timer()
 {
-    if (f.FxFrame > 8)
-        f.FxFrame = 0;
-    DrawChi();
-    ChiBreak();
-    f.FxFrame = static_cast<std::int16_t>(f.FxFrame + 4);
+    effectTick([this] {
+        DrawChi();
+        ChiBreak();
+    });
 }
 
 void GameWindow::DrawChi()

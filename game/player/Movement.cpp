@@ -91,7 +91,7 @@ void GameWindow::SprMovTimer_Timer()
             m.SprStep = 0;
             m.SprMoving = Off;
             SprMovTimer->setEnabled(false);
-        } else if (m.SprStep < 6) {
+        } else {
             const DirStep d = m.DirVec[m.SprDir & 3];
             m.SprX = static_cast<std::int16_t>(m.SprX + d.dx * 50);
             m.SprY = static_cast<std::int16_t>(m.SprY + d.dy * 50);

@@ -56,10 +56,7 @@ void GameWindow::ToggleLight()
 
 void GameWindow::LightTimer_Timer()
 {
-    if (f.FxFrame > 8)
-        f.FxFrame = 0;
-    DrawLight();
-    f.FxFrame = static_cast<std::int16_t>(f.FxFrame + 4);
+    effectTick([this] { DrawLight(); });
 }
 
 void GameWindow::DrawLight()

@@ -234,6 +234,8 @@ TEST_F(GameStart, DerivedValues)
     m.StageNo = 10;
     EXPECT_EQ(m.lastGhostSlot(), 44);
     EXPECT_EQ(m.ghostMovePeriod(), 46);
+    m.GhoBaseNum = 15; // beyond every mode: the table still ends at slot 44
+    EXPECT_EQ(m.lastGhostSlot(), 44);
 }
 
 TEST_F(GameStart, SixteenBitValuesWrapLikeSixteenBits)

@@ -110,16 +110,66 @@ TEST_F(Ghosts, DeadEndStandsTurningUntilItDrawsTheWayOut)
     EXPECT_EQ(gh.X, 3050);
 }
 
-TEST_F(Ghosts, DrawnOnTopOfThePlayerAndMarkedDrawn)
+// Each kind with its own picture set, facing its direction; a higher slot
+// lies over a lower one; every slot in play is marked drawn, alive or not.
+TEST_F(Ghosts, DrawnByKindAndDirectionAndMarkedDrawn)
 {
     GameWindow& g = start(floorBoard());
-    GhoRec& gh = ghost(600, 600, 2);
-    gh.Drawn = Off;
-    m.GhoTab[1].Drawn = Off; // in play but not alive: still marked drawn
-    g.DrawGhosts();
-    EXPECT_EQ(gh.Drawn, On);
-    EXPECT_EQ(m.GhoTab[1].Drawn, On);
+    const SpriteSet sets[] = {SpriteSet::BGhoPic, SpriteSet::UGhoPic, SpriteSet::YGhoPic};
+    for (int kind = 0; kind < 3; ++kind)
+        for (int dir = 0; dir < 4; ++dir) {
+            GhoRec& gh = ghost(600, 600, dir);
+            gh.Kind = static_cast<std::int16_t>(kind);
+            gh.Drawn = Off;
+            m.GhoTab[1] = GhoRec{600, 600, 1, true, Off, static_cast<std::int16_t>((kind + 1) % 3)};
+            m.GhoTab[1].Alive = kind != 0;
+            g.DrawBoard();
+            const QImage floor = cellAt(g.FG.image(), 600, 600);
+            g.DrawGhosts();
+            QImage want = maskedOver(floor, sets[kind], dir + 4, dir);
+            if (kind != 0)
+                want = maskedOver(want, sets[(kind + 1) % 3], 5, 1);
+            EXPECT_EQ(cellAt(g.FG.image(), 600, 600), want) << kind << " " << dir;
+            EXPECT_EQ(gh.Drawn, On);
+            EXPECT_EQ(m.GhoTab[1].Drawn, On);
+        }
     EXPECT_EQ(m.GhoTab[m.lastGhostSlot() + 1].Drawn, Off); // out of play
+}
+
+// Blocked ahead, a ghost draws until a direction across its old one comes
+// up, steps that way where it may (95 is refused after a turn), turns back
+// where it may not, and draws afresh where the side leads off the board.
+TEST_F(Ghosts, BlockedGhostTurnsAtARightAngleOrBack)
+{
+    GameWindow& g = start(floorBoard());
+    const int dx[] = {0, 1, 0, -1}, dy[] = {-1, 0, 1, 0};
+    const auto draw = [](int dir) { return (dir + 0.5) / 4; };
+    for (int dir = 0; dir < 4; ++dir)
+        for (int side : {(dir + 1) % 4, (dir + 3) % 4})
+            for (TileCode sideTile : {TileCode(15), TileCode(95), TileCode(1)}) {
+                SCOPED_TRACE(testing::Message() << dir << " " << side << " " << sideTile);
+                m.MapTile = floorBoard();
+                m.MapTile(10 + dx[dir], 10 + dy[dir]) = 1;
+                m.MapTile(10 + dx[side], 10 + dy[side]) = sideTile;
+                GhoRec& gh = ghost(3000, 3000, dir);
+                // Its own direction and its reverse are drawn and refused first.
+                host.rnd = {draw(dir), draw((dir + 2) % 4), draw(side)};
+                g.MoveGhosts();
+                EXPECT_TRUE(host.rnd.empty());
+                const bool steps = sideTile == 15;
+                EXPECT_EQ(gh.Dir, steps ? side : (side + 2) % 4);
+                EXPECT_EQ(gh.X, 3000 + (steps ? 50 * dx[side] : 0));
+                EXPECT_EQ(gh.Y, 3000 + (steps ? 50 * dy[side] : 0));
+            }
+    // In the first column, blocked above, turned left towards the edge.
+    m.MapTile = floorBoard();
+    m.MapTile(0, 2) = 1;
+    GhoRec& gh = ghost(0, 900, 0);
+    host.rnd = {draw(3), draw(1)};
+    g.MoveGhosts();
+    EXPECT_EQ(gh.Dir, 1);
+    EXPECT_EQ(gh.X, 0);
+    EXPECT_TRUE(host.rnd.empty());
 }
 
 // Close along one line only: |d| up to 100 twips touches, 150 and beyond do
@@ -183,6 +233,7 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
     host.whileBoxUp = [&] {
         EXPECT_EQ(g.f.MsgBusy, On);
         EXPECT_FALSE(g.GameTimer->enabled());
+        EXPECT_FALSE(g.SprMovTimer->enabled()); // a walk stops under the box
         ++ticksDuringBox;
     };
     // A laser and a drill in use die with the player; the keys stay held.
@@ -259,7 +310,16 @@ TEST_F(Ghosts, DeathInTheMiddleOfAMoveThenAWholeCell)
 TEST_F(Ghosts, LastLifeEndsTheGame)
 {
     GameWindow& g = start(floorBoard());
-    m.Lives = 1;
+    m.Lives = 2; // one life left to lose: the game goes on
+    m.SprX = 3300;
+    m.SprY = 3000;
+    ghost(3150, 3000, 1);
+    g.MoveGhosts();
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_FALSE(g.EndTimer->enabled());
+    EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("0"));
+    host.boxes.clear();
+    m.SprHide = Off;
     m.SprX = 3300;
     m.SprY = 3000;
     ghost(3150, 3000, 1);

@@ -114,6 +114,29 @@ TEST_F(Powers, UndrawnGhostsAreNeitherHitNorDodge)
     EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("感到雷射光芒減弱，能量不足\r\r無法有效的打死鬼"));
 }
 
+// Beam cells on the board's last rows and columns still count as on it.
+TEST_F(Powers, ShieldWorksUpToTheBoardsEdges)
+{
+    struct Case {
+        int col, row, dir;
+    };
+    for (const Case& c : {Case{0, 9, 0}, Case{25, 9, 0}, Case{5, 0, 3}, Case{5, 19, 3}, Case{2, 2, 0}, Case{23, 5, 1},
+                          Case{5, 17, 2}, Case{2, 5, 3}}) {
+        SCOPED_TRACE(testing::Message() << c.col << "," << c.row);
+        GameWindow& g = start(floorBoard());
+        place(g, c.col, c.row);
+        m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = static_cast<std::int16_t>(c.dir);
+        g.SetFxPos();
+        m.MapTile(GameWindow::cellOf(m.Ls1X), GameWindow::cellOf(m.Ls1Y)) = 1;
+        key(g, Qt::Key_Z);
+        GhoRec& gh = ghostAt(m.Ls2X, m.Ls2Y);
+        g.LaserAndDrillTests(0);
+        EXPECT_TRUE(gh.Alive);
+        EXPECT_EQ(g.vm.text("Label14"), QStringLiteral("前方有阻礙物"));
+        program.backToModeWindow();
+    }
+}
+
 TEST_F(Powers, NoShieldTestOffTheBoardAndNoHitThere)
 {
     Board b = floorBoard();

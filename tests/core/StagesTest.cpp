@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <array>
+#include <functional>
+
 namespace {
 
 class Stages : public GameFixture {
@@ -34,8 +37,11 @@ protected:
 TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
 {
     GameWindow& g = start(2);
-    clock.advance(1000);
+    clock.advance(999);
+    EXPECT_FALSE(g.vm.visible("TimPic"));
+    clock.advance(1);
     EXPECT_EQ(g.f.TimeLeft, 479);
+    EXPECT_TRUE(g.vm.visible("TimPic"));
     EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分59秒"));
     EXPECT_EQ(g.vm["TimPic"].width, 3 * 479);
     // Stage 3 with 5 lives, clock at 0, the player walking right with drill
@@ -88,7 +94,13 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
 TEST_F(Stages, TimeOutWithTheLastLivesIsGameOverAndFreezesThePlayer)
 {
     GameWindow& g = start(2);
-    m.Lives = 2;
+    m.Lives = 3; // one life left: the game goes on
+    g.f.TimeLeft = 0;
+    clock.advance(1000);
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(m.Lives, 1);
+    EXPECT_TRUE(g.GameTimer->enabled());
+    host.boxes.clear();
     g.f.TimeLeft = 0;
     clock.advance(1000);
     ASSERT_EQ(host.boxes.size(), 2u);
@@ -125,9 +137,18 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
     m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
     g.f.SprFrame = 2;
     g.SetFxPos();
-    host.boxMs = 3000;
+    std::array<std::int16_t, 45> kinds{};
+    for (int i = 0; i <= 44; ++i)
+        m.GhoTab[i].Kind = kinds[i] = static_cast<std::int16_t>(i % 3);
+    host.whileBoxUp = [&] {
+        clock.advance(3000);
+        host.rnd.clear();
+        for (int i = 0; i <= 44; ++i) // the new stage's directions
+            host.rnd.push_back((i % 4 + 0.5) / 4);
+    };
     clock.advance(60);
     ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_TRUE(host.rnd.empty());
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("闖關成功，進入第 10 關"));
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("跳關"));
     EXPECT_EQ(m.StageNo, 10);
@@ -137,8 +158,13 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
     EXPECT_EQ(g.vm.text("Label13"), QStringLiteral("雪人禁地"));
     EXPECT_EQ(g.MvGhoTimer->interval(), 46);
     for (int i = 0; i <= 44; ++i) {
-        EXPECT_TRUE(m.GhoTab[i].Alive) << i;
-        EXPECT_EQ(m.GhoTab[i].X, 3900);
+        SCOPED_TRACE(i);
+        const GhoRec& gh = m.GhoTab[i];
+        EXPECT_TRUE(gh.Alive);
+        EXPECT_EQ(gh.X, 3900);
+        EXPECT_EQ(gh.Y, 900);
+        EXPECT_EQ(gh.Dir, i % 4);
+        EXPECT_EQ(gh.Kind, kinds[i]); // kinds stay as the window drew them
     }
     expectOnTheStartCellFacingLeft(g);
     EXPECT_FALSE(g.SprMovTimer->enabled());
@@ -189,12 +215,18 @@ TEST_F(Stages, EveryStageHasItsClockTuneAndName)
         clock.advance(1000);
         EXPECT_EQ(g.f.TimeLeft, row.refill);
         calmGhosts();
+        host.boxes.clear();
         if (stage < 10) {
             m.MapTile(24, 1) = 15; // the last ball: the next frame clears the stage
             clock.advance(50);
             EXPECT_EQ(host.boxes.back().text, QStringLiteral("闖關成功，進入第 %1 關").arg(stage + 1));
         }
     }
+    // Beyond the table (only a damaged saved game gets there) the clock has no refill.
+    m.StageNo = 11;
+    g.f.TimeLeft = 0;
+    clock.advance(1000);
+    EXPECT_EQ(g.f.TimeLeft, 0);
 }
 
 TEST_F(Stages, GhostsAndClockKeepTickingBehindTheStageClearMessage)
@@ -239,6 +271,61 @@ TEST_F(Stages, ClearingTheLastStageOrThePracticeMapEndsTheGame)
         EXPECT_EQ(host.boxes.back().text, QStringLiteral("此為練習模式，您已練習完畢！"));
         EXPECT_TRUE(host.sound.contains(QStringLiteral("StopMusic")));
         EXPECT_TRUE(g.EndTimer->enabled());
+    }
+}
+
+// A window closed while one of its boxes is up (the player left meanwhile):
+// when the box returns, the handler does nothing more to it.
+TEST_F(Stages, AWindowClosedUnderItsBoxIsLeftAlone)
+{
+    struct Road {
+        const char* name;
+        std::function<void(GameWindow&)> go;
+    };
+    const Road roads[] = {
+        {"death",
+         [this](GameWindow& g) {
+             m.GhoTab[0] = GhoRec{m.SprX, static_cast<std::int16_t>(m.SprY - 150), 2, true, On, 0};
+             m.GhoTab[1] = m.GhoTab[0];
+             g.MoveGhosts();
+         }},
+        {"time-out",
+         [this](GameWindow& g) {
+             g.f.TimeLeft = 0;
+             clock.advance(1000);
+         }},
+        {"stage clear",
+         [this](GameWindow&) {
+             m.MapTile(24, 1) = 15;
+             clock.advance(50);
+         }},
+        {"last stage",
+         [this](GameWindow&) {
+             m.StageNo = 10;
+             m.MapTile(24, 1) = 15;
+             clock.advance(50);
+         }},
+        {"game over", [](GameWindow& g) { g.GameOver(true); }},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        GameWindow& g = start(2);
+        const std::int16_t lives = m.Lives, stage = m.StageNo;
+        host.boxes.clear();
+        host.whileBoxUp = [this] {
+            if (program.game())
+                program.backToModeWindow();
+        };
+        road.go(g);
+        host.whileBoxUp = nullptr;
+        EXPECT_EQ(host.boxes.size(), 1u);
+        EXPECT_TRUE(g.closed());
+        EXPECT_EQ(m.Lives, lives);
+        EXPECT_EQ(m.StageNo, road.name == std::string("last stage") ? 10 : stage);
+        EXPECT_EQ(m.SprMoving, Off);
+        EXPECT_FALSE(g.EndTimer->enabled());
+        EXPECT_FALSE(g.GameTimer->enabled());
+        EXPECT_EQ(program.game(), nullptr);
     }
 }
 
