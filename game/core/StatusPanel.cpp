@@ -56,8 +56,7 @@ void GameWindow::LblTimer_Timer()
     }
     vm.setVisible(QStringLiteral("Label14"), false);
     vm.setText(QStringLiteral("Label14"), QString());
-    f.LblCount = 0;
-    LblTimer->setEnabled(false);
+    LblTimer->setEnabled(false); // the next message counts from 0 again
 }
 
 // The clock item's slow-down, counted down once a second.

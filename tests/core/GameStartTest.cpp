@@ -214,6 +214,21 @@ TEST_F(GameStart, StageClockFirstTicksOneSecondAfterCreation)
     EXPECT_TRUE(host.boxes.empty());
 }
 
+// A control name that no window has is refused, read or written.
+TEST(ViewModel, RefusesUndeclaredNames)
+{
+    QStringList refused;
+    const auto saved = ViewModel::onUndeclared;
+    ViewModel::onUndeclared = [&](const QString& name) { refused << name; };
+    ViewModel vm;
+    vm.setText(QStringLiteral("Label14"), QStringLiteral("PP+1"));
+    (void)vm.text(QStringLiteral("Label14"));
+    vm.setText(QStringLiteral("Lable14"), QStringLiteral("PP+1"));
+    (void)vm.visible(QStringLiteral("EndLbl6"));
+    ViewModel::onUndeclared = saved;
+    EXPECT_EQ(refused, (QStringList{QStringLiteral("Lable14"), QStringLiteral("EndLbl6")}));
+}
+
 TEST_F(GameStart, DerivedValues)
 {
     m.GhoMvBase = 130;

@@ -98,6 +98,53 @@ TEST_F(Rendering, MaskedDrawKeepsTheBoardWhereTheMaskIsWhite)
     g.FG.drawMasked(SpriteSet::SprPic, 8, 0, 7700, -200);
 }
 
+// The window repaints only what is reported changed: every cell a sprite
+// touches and every cell whose tile changed, and nothing else.
+TEST_F(Rendering, ChangedCellsAreExactlyThoseTouched)
+{
+    writeMap(1);
+    GameWindow& g = startGame(1);
+    calmGhosts();
+    clock.advance(50);
+    const auto cells = [](std::initializer_list<std::pair<int, int>> list) {
+        std::bitset<BoardCells> b;
+        for (auto [c, r] : list)
+            b.set(c * BoardRows + r);
+        return b;
+    };
+    const auto player = cells({{1, 18}});
+    struct Case {
+        int x, y;
+        std::bitset<BoardCells> want;
+    };
+    const Case cases[] = {
+        {0, 0, cells({{0, 0}})},
+        {1500, 1500, cells({{5, 5}})},
+        {1650, 1500, cells({{5, 5}, {6, 5}})},
+        {1500, 1550, cells({{5, 5}, {5, 6}})},
+        {1650, 1650, cells({{5, 5}, {6, 5}, {5, 6}, {6, 6}})},
+        {7500, 5700, cells({{25, 19}})},
+        {-150, -150, cells({{0, 0}})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        g.FG.takeChangedCells();
+        g.FG.drawMasked(SpriteSet::BGhoPic, 5, 1, c.x, c.y);
+        EXPECT_EQ(g.FG.takeChangedCells(), c.want);
+        // The next frame repaints those cells and the player, and no others.
+        clock.advance(50);
+        EXPECT_EQ(g.FG.takeChangedCells(), c.want | player);
+    }
+    // A changed tile is reported once, by the frame that paints it.
+    m.MapTile(9, 9) = 17;
+    clock.advance(50);
+    EXPECT_EQ(g.FG.takeChangedCells(), cells({{9, 9}}) | player);
+    // A sprite in the corner is drawn to its first pixel column and row.
+    const QImage corner = g.FG.image().copy(0, 0, 20, 20);
+    g.FG.drawMasked(SpriteSet::UGhoPic, 6, 2, 0, 0);
+    EXPECT_EQ(g.FG.image().copy(0, 0, 20, 20), maskedOver(corner, SpriteSet::UGhoPic, 6, 2));
+}
+
 TEST_F(Rendering, TwipsMapToTheNearestPixel)
 {
     EXPECT_EQ(Surface::pixelOf(0), 0);

@@ -190,6 +190,7 @@ TEST_F(Status, TwoClocksInARow)
     clock.advance(17000);
     EXPECT_EQ(g.f.GhoSlow, Off);
     EXPECT_FALSE(g.vm.visible("Label8"));
+    EXPECT_FALSE(g.vm.visible("Label9"));
     EXPECT_FALSE(g.GhoChkTimer->enabled());
     clock.advance(50);
     EXPECT_EQ(g.MvGhoTimer->interval(), 76);
