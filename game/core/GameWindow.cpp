@@ -110,8 +110,9 @@ void GameWindow::Form_Activate()
         vm.setEnabled(QStringLiteral("Toolbar1.save"), false);
         vm.setEnabled(QStringLiteral("saveSP"), false);
     }
-    if (!LoadStageMap(m.StageNo))
-        return; // the window is gone
+    LoadStageMap(m.StageNo);
+    if (closed_)
+        return; // the map was refused
     f.Started = On;
 }
 

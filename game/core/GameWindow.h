@@ -26,8 +26,8 @@ public:
 
     // Reads the map of a stage into the board and repaints; on a missing or
     // damaged file it tells the player and the game goes back to the mode
-    // window, leaving the board as it was. False when the map was not loaded.
-    bool LoadStageMap(std::int16_t stage);
+    // window (this window is closed then), leaving the board as it was.
+    void LoadStageMap(std::int16_t stage);
 
     // The frame: board repaint and housekeeping, then the player, the ghosts
     // and the stage-clear test.

@@ -33,7 +33,7 @@ QString describe(const stagemap::ReadResult& r)
 
 } // namespace
 
-bool GameWindow::LoadStageMap(std::int16_t stage)
+void GameWindow::LoadStageMap(std::int16_t stage)
 {
     const QString path = stageMapPath(stage);
     const stagemap::ReadResult r = stagemap::read(QFile::encodeName(path).toStdString());
@@ -43,9 +43,8 @@ bool GameWindow::LoadStageMap(std::int16_t stage)
                          .arg(path, describe(r)),
                      QStringLiteral("地圖檔錯誤"));
         program_.backToModeWindow();
-        return false;
+        return;
     }
     m.MapTile = r.board;
     DrawBoard();
-    return true;
 }

@@ -90,8 +90,9 @@ void GameWindow::CheckStage()
         SprMovTimer->setEnabled(false);
         ++m.StageNo;
         MvGhoTimer->setInterval(m.ghostMovePeriod());
-        if (!LoadStageMap(m.StageNo))
-            return; // the window is gone
+        LoadStageMap(m.StageNo);
+        if (closed_)
+            return; // the map was refused
         ResetActors();
         stageStartValues();
         return;

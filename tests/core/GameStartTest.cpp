@@ -221,8 +221,18 @@ TEST(ViewModel, RefusesUndeclaredNames)
     const auto saved = ViewModel::onUndeclared;
     ViewModel::onUndeclared = [&](const QString& name) { refused << name; };
     ViewModel vm;
+    vm.setVisible(QStringLiteral("Label14"), true);
+    EXPECT_FALSE(vm["Label14"].hasText);
     vm.setText(QStringLiteral("Label14"), QStringLiteral("PP+1"));
-    (void)vm.text(QStringLiteral("Label14"));
+    EXPECT_TRUE(vm["Label14"].hasText);
+    // Setting what it already shows is no change for the window to follow.
+    const std::uint64_t revision = vm.revision();
+    vm.setText(QStringLiteral("Label14"), QStringLiteral("PP+1"));
+    vm.setVisible(QStringLiteral("Label14"), true);
+    EXPECT_EQ(vm.revision(), revision);
+    vm.setText(QStringLiteral("Label14"), QStringLiteral("PP+3"));
+    EXPECT_EQ(vm.revision(), revision + 1);
+    EXPECT_EQ(vm["Label14"].revision, revision + 1);
     vm.setText(QStringLiteral("Lable14"), QStringLiteral("PP+1"));
     (void)vm.visible(QStringLiteral("EndLbl6"));
     ViewModel::onUndeclared = saved;
@@ -302,8 +312,8 @@ std::string brokenMapName(const ::testing::TestParamInfo<BrokenMap::ParamType>& 
 
 INSTANTIATE_TEST_SUITE_P(GameStart, BrokenMap,
                          ::testing::Values(std::make_pair(nullptr, "找不到"), std::make_pair("1\r\n2\r\n", "只讀到 2 個"),
-                                           std::make_pair("1\r\nabc\r\n", "「abc」不是整數"),
-                                           std::make_pair("40000\r\n", "超出範圍")),
+                                           std::make_pair("1\r\nabc\r\n", "第 2 個圖塊代碼「abc」不是整數"),
+                                           std::make_pair("40000\r\n", "第 1 個圖塊代碼「40000」超出範圍")),
                          brokenMapName);
 
 TEST_F(GameStart, ClosingTheGameWindowClosesTheSideWindowsAndEndsTheProgram)

@@ -20,6 +20,10 @@ TEST_F(Status, LevelClimbsOneLevelPerRefresh)
     clock.advance(100);
     EXPECT_EQ(m.Level, 1);
     EXPECT_EQ(g.vm.text("Label19"), QStringLiteral("-20%"));
+    g.f.Score = 1000;
+    clock.advance(50);
+    EXPECT_EQ(m.Level, 2);
+    m.Level = 1;
     g.f.Score = 15000;
     int levelUps = 0;
     for (int tick = 0; tick < 15; ++tick) {
@@ -28,6 +32,7 @@ TEST_F(Status, LevelClimbsOneLevelPerRefresh)
     }
     EXPECT_EQ(m.Level, 16);
     EXPECT_EQ(levelUps, 15);
+    g.f.Score = 99999; // 16 is the top
     clock.advance(200);
     EXPECT_EQ(m.Level, 16);
     EXPECT_EQ(g.vm.text("Label12"), QStringLiteral("16"));
@@ -60,6 +65,11 @@ TEST_F(Status, PracticeShowsTheMarkInsteadOfAStage)
     clock.advance(50);
     EXPECT_EQ(g.vm.text("Label20"), QStringLiteral("※"));
     EXPECT_EQ(g.MvGhoTimer->interval(), 136);
+    // "功能提示" is checked exactly while the help window shows.
+    EXPECT_TRUE(g.vm.checked("Cop"));
+    host.helpOpen = false;
+    clock.advance(50);
+    EXPECT_FALSE(g.vm.checked("Cop"));
 }
 
 TEST_F(Status, MessageLabelStaysFourSecondsAndFollowsThePlayer)
@@ -212,11 +222,13 @@ TEST_F(Status, MusicStartsRewindsAndRestartsAfterClosing)
     clock.advance(50);
     EXPECT_EQ(host.sound, QStringList{QStringLiteral("StartMusic")});
     ASSERT_EQ(g.f.MusicLoop, 59000);
-    clock.advance(58900);
+    // Checked once a second: the tick that finds 59 s played rewinds it.
+    clock.advance(58949);
     EXPECT_FALSE(host.sound.contains(QStringLiteral("RewindMusic")));
-    clock.advance(1100); // checked once a second: rewinds at most a second past 59 s
+    clock.advance(1);
     EXPECT_EQ(host.sound.count(QStringLiteral("RewindMusic")), 1);
-    EXPECT_LT(host.MusicPosition(), 1100);
+    EXPECT_EQ(host.MusicPosition(), 0);
+    clock.advance(1000);
     // Merely stopped: the frame does not restart it.
     host.StopMusic();
     clock.advance(500);
