@@ -186,6 +186,36 @@ TEST_F(Ghosts, TouchRule)
     }
 }
 
+// Drawing, moving, contact and the stage start all take slots 0..N, where
+// N grows with the stage: slot N is in play, slot N + 1 is not.
+TEST_F(Ghosts, EveryGhostLoopEndsAtTheLastSlotInPlay)
+{
+    GameWindow& g = start(floorBoard());
+    const int n = m.lastGhostSlot();
+    ASSERT_EQ(n, 9); // normal mode, stage 1
+    for (int i : {n, n + 1})
+        m.GhoTab[i] = GhoRec{3000, 3000, 1, true, Off, 0};
+    g.DrawGhosts();
+    EXPECT_EQ(m.GhoTab[n].Drawn, On);
+    EXPECT_EQ(m.GhoTab[n + 1].Drawn, Off);
+    g.MoveGhosts();
+    EXPECT_EQ(m.GhoTab[n].X, 3050);
+    EXPECT_EQ(m.GhoTab[n + 1].X, 3000);
+    m.GhoTab[n + 1].X = m.SprX;
+    m.GhoTab[n + 1].Y = m.SprY;
+    g.CheckGhostContact();
+    EXPECT_TRUE(host.boxes.empty());
+    m.GhoTab[n].X = m.SprX;
+    m.GhoTab[n].Y = m.SprY;
+    g.CheckGhostContact();
+    EXPECT_EQ(host.boxes.size(), 1u);
+    m.GhoTab[n + 1].X = 3000;
+    m.GhoTab[n].X = 3000;
+    g.ResetActors();
+    EXPECT_EQ(m.GhoTab[n].X, 3900);
+    EXPECT_EQ(m.GhoTab[n + 1].X, 3000);
+}
+
 // The laser is tested only after a ghost that began its tick on a cell has
 // moved: crossing into the beam between cells, a ghost lives one tick more.
 TEST_F(Ghosts, LaserTestsOnlyGhostsThatStartOnACell)
