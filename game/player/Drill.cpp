@@ -8,7 +8,8 @@ struct Refusal {
     const char* reason;
 };
 
-// The drill's answers, first match wins; breakable codes are handled apart.
+// The drill's refusals, in code order (no code has two); breakable codes are
+// handled apart.
 constexpr Refusal Refusals[] = {
     {1, 1, "此岩石堅硬無比"},
     {61, 64, "前方阻礙物太巨大"},
@@ -16,12 +17,12 @@ constexpr Refusal Refusals[] = {
     {105, 122, "前方阻礙物太巨大"},
     {50, 53, "破壞營火會出現更多鬼怪"},
     {55, 58, "你不可以破壞環境生態"},
-    {101, 103, "你不可以破壞環境生態"},
     {76, 77, "這是古代人的墳墓，你不可以破壞他"},
     {78, 78, "被怨靈保護的水井，你不可以破壞他"},
     {79, 79, "這是古代人的巨大遺骸，你不可以破壞他"},
     {84, 87, "具有生命的雪人"},
     {100, 100, "這是古代神的神位，你不可以破壞他"},
+    {101, 103, "你不可以破壞環境生態"},
 };
 
 TileCode rubbleOf(TileCode code)
@@ -70,16 +71,16 @@ void GameWindow::ChiBreak()
     }
     if (!tiles::isBreakable(cell))
         return;
-    if (f.PP == 0) {
-        ShowPanelMessage(QStringLiteral("感到鑽子無力，能量不足"), QStringLiteral("無法破除阻礙物"));
-        ShowMessage(QStringLiteral("PP值不足"));
+    if (f.PP <= 0) {
+        if (f.PP == 0) { // below 0 it gives up without a word
+            ShowPanelMessage(QStringLiteral("感到鑽子無力，能量不足"), QStringLiteral("無法破除阻礙物"));
+            ShowMessage(QStringLiteral("PP值不足"));
+        }
         return;
     }
-    if (f.PP < 0)
-        return;
     const bool lucky = h == 1 || h == 7 || h == 11 || h == 17 || h == 21 || h == 31;
     if (lucky) {
-        cell = static_cast<TileCode>(std::min(14, static_cast<int>(host_.Rnd() * 7 + 8)));
+        cell = static_cast<TileCode>(host_.Rnd() * 7 + 8); // one of the items 8..14
     } else {
         const TileCode rubble = rubbleOf(cell);
         if (rubble == cell)

@@ -224,7 +224,7 @@ TEST_F(Powers, DrillAnswersEveryCode)
     place(g, 5, 5);
     const QString idle = QStringLiteral("-");
     for (int code = -2; code <= 130; ++code) {
-        for (int pp : {5, 0}) {
+        for (int pp : {5, 1, 0}) {
             SCOPED_TRACE(testing::Message() << "code " << code << " PP " << pp);
             const DrillAnswer want = drillAnswer(code);
             m.MapTile(6, 5) = static_cast<TileCode>(code);
@@ -288,14 +288,14 @@ TEST_F(Powers, DrillLuckOnEveryRoll)
     GameWindow& g = start(floorBoard());
     place(g, 5, 5);
     const std::set<int> lucky{1, 7, 11, 17, 21, 31};
-    for (int k = 1; k <= 37; ++k) {
+    for (int k = 1; k <= 74; ++k) {
         const int h = k % 37;
         for (TileCode code : {TileCode(2), TileCode(3)}) {
             SCOPED_TRACE(testing::Message() << "h " << h << " code " << code);
             m.MapTile(6, 5) = code;
             g.f.PP = 5;
             const double item = (k % 7 + 0.5) / 7; // picks item 8 + k % 7
-            host.rnd = {(k - 0.5) / 1000, item};
+            host.rnd = {(k - 0.02) / 1000, item}; // just short of the next roll
             host.log.clear();
             g.ChiBreak();
             const bool hit = lucky.count(h) != 0;
@@ -420,6 +420,13 @@ TEST_F(Powers, TunnelJumpsBetweenTheLastEndsFound)
     place(g, 3, 3);
     key(g, Qt::Key_C);
     EXPECT_EQ(m.SprX, 900);
+    // Standing level with an end, or above it, is not standing on it.
+    for (auto [c, r] : {std::pair{3, 2}, {2, 3}, {21, 15}, {20, 14}}) {
+        place(g, c, r);
+        key(g, Qt::Key_C);
+        EXPECT_EQ(m.SprX, c * 300);
+        EXPECT_EQ(m.SprY, r * 300);
+    }
     // Two 80s: only the last in column order is an end.
     m.MapTile(10, 1) = 80;
     place(g, 2, 2);
@@ -428,6 +435,23 @@ TEST_F(Powers, TunnelJumpsBetweenTheLastEndsFound)
     place(g, 10, 1);
     key(g, Qt::Key_C);
     EXPECT_EQ(m.SprX, 6000);
+    // Ends in the first column and the first row are found too; a missing
+    // end counts as cell (0, 0).
+    struct Ends {
+        int ac, ar, bc, br;
+    };
+    for (const Ends& e : {Ends{0, 7, 9, 0}, Ends{-1, -1, 5, 5}, Ends{5, 5, -1, -1}}) {
+        m.MapTile = floorBoard();
+        if (e.ac >= 0)
+            m.MapTile(e.ac, e.ar) = 80;
+        if (e.bc >= 0)
+            m.MapTile(e.bc, e.br) = 81;
+        const int from = e.ac >= 0 ? 0 : 1; // stand on an end that exists
+        place(g, from ? e.bc : e.ac, from ? e.br : e.ar);
+        key(g, Qt::Key_C);
+        EXPECT_EQ(m.SprX, from ? std::max(e.ac, 0) * 300 : std::max(e.bc, 0) * 300);
+        EXPECT_EQ(m.SprY, from ? std::max(e.ar, 0) * 300 : std::max(e.br, 0) * 300);
+    }
 }
 
 TEST_F(Powers, LightTogglesAndBlinksAboveThePlayer)
