@@ -101,6 +101,7 @@ TEST_F(GameStart, WindowLoadSetsStateAndTimers)
     for (int i = 2; i <= 5; ++i)
         EXPECT_FALSE(g.vm.text(QStringLiteral("EndLbl%1").arg(i)).isEmpty()) << i;
     EXPECT_EQ(g.vm["EndImg"].top, 6120);
+    EXPECT_EQ(g.vm["EndImg"].left, 0);
     g.Form_Activate();
     EXPECT_EQ(g.f.CellSize, 300);
     EXPECT_EQ(g.f.Score, 0);

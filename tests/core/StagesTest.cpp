@@ -21,6 +21,8 @@ protected:
     {
         EXPECT_EQ(m.SprX, 300);
         EXPECT_EQ(m.SprY, 5400);
+        EXPECT_EQ(m.SprMoving, Off);
+        EXPECT_EQ(m.SprStep, 0); // the next move is a whole cell
         EXPECT_EQ(m.SprDir, 3);
         EXPECT_EQ(g.f.SprFrame, 0);
         EXPECT_EQ(m.Ls1Dir, 3);
@@ -44,6 +46,9 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
     EXPECT_TRUE(g.vm.visible("TimPic"));
     EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分59秒"));
     EXPECT_EQ(g.vm["TimPic"].width, 3 * 479);
+    g.f.TimeLeft = 421;
+    clock.advance(1000);
+    EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：7分0秒"));
     // Stage 3 with 5 lives, clock at 0, the player walking right with drill
     // and laser in hand.
     m.StageNo = 3;
@@ -137,11 +142,16 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
     m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
     g.f.SprFrame = 2;
     g.SetFxPos();
+    // Caught in the middle of a step, with the step timer stopped.
+    m.SprMoving = On;
+    m.SprStep = 3;
+    g.SprMovTimer->setEnabled(false);
     std::array<std::int16_t, 45> kinds{};
     for (int i = 0; i <= 44; ++i)
         m.GhoTab[i].Kind = kinds[i] = static_cast<std::int16_t>(i % 3);
     host.whileBoxUp = [&] {
         clock.advance(3000);
+        host.log.clear();
         host.rnd.clear();
         for (int i = 0; i <= 44; ++i) // the new stage's directions
             host.rnd.push_back((i % 4 + 0.5) / 4);
@@ -149,6 +159,8 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
     clock.advance(60);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_TRUE(host.rnd.empty());
+    // Reseeded, then one direction for each of the 45 slots.
+    EXPECT_EQ(host.log.mid(0, 46), QStringList{QStringLiteral("Randomize")} + QStringList(45, QStringLiteral("Rnd")));
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("闖關成功，進入第 10 關"));
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("跳關"));
     EXPECT_EQ(m.StageNo, 10);
