@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-#include <array>
-#include <mutex>
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -44,11 +44,12 @@ Pictures::Pictures(int scale)
 
 const Pictures& Pictures::forScale(int scale)
 {
-    static std::array<std::unique_ptr<Pictures>, 5> cache;
+    static std::map<int, std::unique_ptr<Pictures>> cache;
     scale = std::clamp(scale, 1, 4);
-    if (!cache[scale])
-        cache[scale].reset(new Pictures(scale));
-    return *cache[scale];
+    std::unique_ptr<Pictures>& pictures = cache[scale];
+    if (!pictures)
+        pictures.reset(new Pictures(scale));
+    return *pictures;
 }
 
 QPoint Pictures::tileAt(TileCode code) const

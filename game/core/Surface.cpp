@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
-constexpr int NoTile = -100000; // a cell that shows no plain tile (sprites over it, or nothing yet)
+// A cell that shows no plain tile (sprites over it, or nothing yet).
+constexpr int NoTile = std::numeric_limits<int>::min();
 }
 
 Surface::Surface(int scale)
@@ -13,8 +15,7 @@ Surface::Surface(int scale)
 {
     image_.fill(Qt::black);
     bits_ = image_.bits(); // detached once; the surface never shares its pixels
-    shownCode_.fill(NoTile);
-    changed_.set();
+    shownCode_.fill(NoTile); // so the first frame paints, and reports, every cell
 }
 
 std::bitset<BoardCells> Surface::takeChangedCells()
