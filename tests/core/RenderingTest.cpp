@@ -141,10 +141,13 @@ TEST_F(Rendering, ChangedCellsAreExactlyThoseTouched)
     m.MapTile(9, 9) = 17;
     clock.advance(50);
     EXPECT_EQ(g.FG.takeChangedCells(), cells({{9, 9}}) | player);
-    // A sprite in the corner is drawn to its first pixel column and row.
-    const QImage corner = g.FG.image().copy(0, 0, 20, 20);
+    // A sprite in the corner is drawn to its first pixel column and row, and
+    // not a pixel beyond its 20 x 20.
+    const QImage before = g.FG.image().copy();
     g.FG.drawMasked(SpriteSet::UGhoPic, 6, 2, 0, 0);
-    EXPECT_EQ(g.FG.image().copy(0, 0, 20, 20), maskedOver(corner, SpriteSet::UGhoPic, 6, 2));
+    EXPECT_EQ(g.FG.image().copy(0, 0, 20, 20), maskedOver(before.copy(0, 0, 20, 20), SpriteSet::UGhoPic, 6, 2));
+    EXPECT_EQ(g.FG.image().copy(20, 0, 20, 40), before.copy(20, 0, 20, 40));
+    EXPECT_EQ(g.FG.image().copy(0, 20, 20, 20), before.copy(0, 20, 20, 20));
 }
 
 TEST_F(Rendering, TwipsMapToTheNearestPixel)
