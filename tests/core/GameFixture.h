@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 // A program under the simulated clock with its own program folder.
@@ -86,6 +88,18 @@ protected:
             }
         return under;
     }
+    // The player at (x, y) facing dir, with the laser and drill cells in
+    // front of it and the light above, all facing the same way.
+    void expectPlayerAndTools(int x, int y, int dir) const
+    {
+        const int dx[] = {0, 1, 0, -1}, dy[] = {-1, 0, 1, 0};
+        EXPECT_EQ(std::vector<int>({m.SprX, m.SprY, m.SprDir, m.Ls1Dir, m.Ls2Dir, m.ChiDir}),
+                  std::vector<int>({x, y, dir, dir, dir, dir}));
+        EXPECT_EQ(std::vector<int>({m.Ls1X, m.Ls1Y, m.Ls2X, m.Ls2Y, m.ChiX, m.ChiY, m.LightX, m.LightY}),
+                  std::vector<int>({x + 300 * dx[dir], y + 300 * dy[dir], x + 600 * dx[dir], y + 600 * dy[dir],
+                                    x + 300 * dx[dir], y + 300 * dy[dir], x, y - 300}));
+    }
+
     // The 20 x 20 pixels of an image at a twip position on the cell grid.
     static QImage cellAt(const QImage& img, int xTwips, int yTwips) { return img.copy(xTwips / 15, yTwips / 15, 20, 20); }
 

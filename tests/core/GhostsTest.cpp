@@ -293,13 +293,7 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
     EXPECT_FALSE(g.ChiTimer->enabled());
     EXPECT_EQ(m.LsKey, On);
     EXPECT_EQ(m.ChiKey, On);
-    // The tools stand in front of the player's new place, facing as before.
-    EXPECT_EQ(m.Ls1Dir, 1);
-    EXPECT_EQ(m.Ls1X, 600);
-    EXPECT_EQ(m.Ls2X, 900);
-    EXPECT_EQ(m.ChiX, 600);
-    EXPECT_EQ(m.ChiY, 5400);
-    EXPECT_EQ(m.LightY, 5100);
+    expectPlayerAndTools(300, 5400, 1); // facing as before
 }
 
 TEST_F(Ghosts, InvincibilityEndsAfterFiveSeconds)

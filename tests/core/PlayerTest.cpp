@@ -22,39 +22,22 @@ TEST_F(Player, FirstPressTurnsSecondWalks)
     const Arrow arrows[] = {{Qt::Key_Up, 0, 1, 0, -1}, {Qt::Key_Right, 1, 2, 1, 0}, {Qt::Key_Down, 2, 3, 0, 1},
                             {Qt::Key_Left, 3, 0, -1, 0}};
     GameWindow& g = start(floorBoard());
-    m.SprX = 3000;
-    m.SprY = 3000;
     for (const Arrow& a : arrows) {
         SCOPED_TRACE(a.dir);
+        m.SprX = m.SprY = 3000;
         m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = static_cast<std::int16_t>((a.dir + 1) % 4);
         press(g, a.key);
-        EXPECT_EQ(m.SprDir, a.dir);
+        expectPlayerAndTools(3000, 3000, a.dir);
         EXPECT_EQ(g.f.SprFrame, a.frame);
-        EXPECT_EQ(m.Ls1Dir, a.dir);
-        EXPECT_EQ(m.Ls2Dir, a.dir);
-        EXPECT_EQ(m.ChiDir, a.dir);
         EXPECT_EQ(m.SprMoving, Off);
-        EXPECT_EQ(m.Ls1X, 3000 + 300 * a.dx);
-        EXPECT_EQ(m.Ls1Y, 3000 + 300 * a.dy);
-        EXPECT_EQ(m.Ls2X, 3000 + 600 * a.dx);
-        EXPECT_EQ(m.Ls2Y, 3000 + 600 * a.dy);
-        EXPECT_EQ(m.ChiX, 3000 + 300 * a.dx);
-        EXPECT_EQ(m.ChiY, 3000 + 300 * a.dy);
-        EXPECT_EQ(m.LightX, 3000);
-        EXPECT_EQ(m.LightY, 2700);
         press(g, a.key);
         EXPECT_EQ(m.SprMoving, On);
         EXPECT_TRUE(g.SprMovTimer->enabled());
         walk(g);
-        EXPECT_EQ(m.SprX, 3000 + 300 * a.dx);
-        EXPECT_EQ(m.SprY, 3000 + 300 * a.dy);
+        expectPlayerAndTools(3000 + 300 * a.dx, 3000 + 300 * a.dy, a.dir);
         EXPECT_EQ(m.SprMoving, Off);
         EXPECT_EQ(m.SprStep, 0);
         EXPECT_FALSE(g.SprMovTimer->enabled());
-        EXPECT_EQ(m.ChiX, m.SprX + 300 * a.dx);
-        EXPECT_EQ(m.LightY, m.SprY - 300);
-        m.SprX = 3000;
-        m.SprY = 3000;
     }
 }
 

@@ -19,20 +19,10 @@ protected:
     // tools in front of it and the light above.
     void expectOnTheStartCellFacingLeft(const GameWindow& g)
     {
-        EXPECT_EQ(m.SprX, 300);
-        EXPECT_EQ(m.SprY, 5400);
+        expectPlayerAndTools(300, 5400, 3);
         EXPECT_EQ(m.SprMoving, Off);
         EXPECT_EQ(m.SprStep, 0); // the next move is a whole cell
-        EXPECT_EQ(m.SprDir, 3);
         EXPECT_EQ(g.f.SprFrame, 0);
-        EXPECT_EQ(m.Ls1Dir, 3);
-        EXPECT_EQ(m.Ls2Dir, 3);
-        EXPECT_EQ(m.ChiDir, 3);
-        EXPECT_EQ(m.Ls1X, 0);
-        EXPECT_EQ(m.Ls2X, -300);
-        EXPECT_EQ(m.ChiX, 0);
-        EXPECT_EQ(m.ChiY, 5400);
-        EXPECT_EQ(m.LightY, 5100);
     }
 };
 
