@@ -65,21 +65,21 @@ TEST(LiveTimers, SamePeriodKeepsTheCountdownAndZeroNeverFires)
 }
 
 // Switched on again half-way through its period, a running timer keeps its
-// countdown: the first tick comes at 400 ms, where a restart would give 600.
+// countdown: the first tick comes at 600 ms, where a restart would give 900.
 TEST(LiveTimers, SwitchingOnARunningTimerKeepsItsCountdown)
 {
     LiveTimers driver;
     QElapsedTimer clock;
     qint64 firstTick = -1;
-    std::unique_ptr<Timer> t = driver.create("t", 400, true, [&] {
+    std::unique_ptr<Timer> t = driver.create("t", 600, true, [&] {
         if (firstTick < 0)
             firstTick = clock.elapsed();
     });
     clock.start();
-    QTimer::singleShot(200, [&] { t->setEnabled(true); });
-    runFor(700);
+    QTimer::singleShot(300, [&] { t->setEnabled(true); });
+    runFor(950);
     ASSERT_GE(firstTick, 0);
-    EXPECT_LT(firstTick, 550);
+    EXPECT_LT(firstTick, 850);
 }
 
 TEST(LiveTimers, AfterTickRunsAfterEveryHandler)
