@@ -14,21 +14,21 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::createTimers(TimerDriver& d)
 {
-    // Periods and switches as the window is designed; the window's load then
-    // switches on the game-clock set.
-    Timer1 = d.create("Timer1", 50, false, [this] { Timer1_Timer(); });
+    // Periods and switches as the window is designed, with the game-clock set
+    // already switched on as the window's load does before anything can tick.
+    Timer1 = d.create("Timer1", 50, true, [this] { Timer1_Timer(); });
     CheckNowTimer = d.create("CheckNowTimer", 50, true, [this] { CheckNowTimer_Timer(); });
-    MvGhoTimer = d.create("MvGhoTimer", 80, false, [this] { MvGhoTimer_Timer(); });
+    MvGhoTimer = d.create("MvGhoTimer", 80, true, [this] { MvGhoTimer_Timer(); });
     MusicTimer = d.create("MusicTimer", 1000, true, [this] { MusicTimer_Timer(); });
     SprMovTimer = d.create("SprMovTimer", 55, true, [this] { SprMovTimer_Timer(); });
     GhoChkTimer = d.create("GhoChkTimer", 1000, false, [this] { GhoChkTimer_Timer(); });
     LblTimer = d.create("LblTimer", 1000, false, [this] { LblTimer_Timer(); });
     LightTimer = d.create("LightTimer", 80, false, [this] { LightTimer_Timer(); });
-    GameTimer = d.create("GameTimer", 1000, false, [this] { GameTimer_Timer(); });
-    GifOneTimer = d.create("GifOneTimer", 200, false, [this] { GifOneTimer_Timer(); });
+    GameTimer = d.create("GameTimer", 1000, true, [this] { GameTimer_Timer(); });
+    GifOneTimer = d.create("GifOneTimer", 200, true, [this] { GifOneTimer_Timer(); });
     LsTimer = d.create("LsTimer", 80, false, [this] { LsTimer_Timer(); });
     ChiTimer = d.create("ChiTimer", 80, false, [this] { ChiTimer_Timer(); });
-    SprChkTimer = d.create("SprChkTimer", 1000, false, [this] { SprChkTimer_Timer(); });
+    SprChkTimer = d.create("SprChkTimer", 1000, true, [this] { SprChkTimer_Timer(); });
     MouseTimer = d.create("MouseTimer", 0, false, [this] { MouseTimer_Timer(); });
     EndLblTimer = d.create("EndLblTimer", 10, false, [this] { EndLblTimer_Timer(); });
     EndTimer = d.create("EndTimer", 1, false, [this] { EndTimer_Timer(); });
@@ -67,7 +67,6 @@ void GameWindow::Form_Load()
     f.CellSize = 300;
     f.PP = 10;
     vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
-    setGameClock(true);
     vm.setVisible(QStringLiteral("EndFm"), false);
     m.SprMoving = Off; // a time-out's game over left the player frozen
     m.DirVec[0] = {0, -1};
