@@ -129,6 +129,7 @@ TEST_F(Stages, ClearingStageNineLoadsMapTenOnceWhileTheGameGoesOn)
     m.GhoTab[3].Alive = false;       // killed in stage 9
     m.MapTile(24, 1) = 15;           // the last ball eaten
     m.SprX = 4500;
+    m.SprY = 3000;
     m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 1;
     g.f.SprFrame = 2;
     g.SetFxPos();

@@ -191,19 +191,22 @@ TEST_F(Status, TwoClocksInARow)
     EXPECT_TRUE(g.vm.visible("Label8") && g.vm.visible("Label9"));
     clock.advance(3000);
     EXPECT_EQ(g.f.GhoSlowSec, 7);
+    EXPECT_EQ(g.vm.text("Label8"), QStringLiteral("7"));
     EXPECT_EQ(g.MvGhoTimer->interval(), 300); // the refresh leaves it alone
     g.MvGhoTimer->setInterval(299);           // a second clock must not set it again
     eat(g, 8);
     EXPECT_EQ(g.MvGhoTimer->interval(), 299);
     EXPECT_EQ(g.f.GhoSlowSec, 17);
     EXPECT_EQ(g.vm.text("Label8"), QStringLiteral("17"));
-    clock.advance(17000);
+    clock.advance(16999);
+    EXPECT_EQ(g.f.GhoSlow, On);
+    EXPECT_EQ(g.vm.text("Label8"), QStringLiteral("1"));
+    clock.advance(1); // the countdown's own tick ends it, at once
     EXPECT_EQ(g.f.GhoSlow, Off);
+    EXPECT_EQ(g.MvGhoTimer->interval(), 76);
     EXPECT_FALSE(g.vm.visible("Label8"));
     EXPECT_FALSE(g.vm.visible("Label9"));
     EXPECT_FALSE(g.GhoChkTimer->enabled());
-    clock.advance(50);
-    EXPECT_EQ(g.MvGhoTimer->interval(), 76);
 }
 
 TEST_F(Status, CheckBallFindsTheLastBall)
