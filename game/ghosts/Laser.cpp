@@ -21,15 +21,15 @@ void GameWindow::LaserAndDrillTests(int i)
     if (g.Drawn != Off && m.ChiKey != Off && Touches(g.X, g.Y, m.ChiX, m.ChiY))
         ShowPanelMessage(QStringLiteral("鬼使出影子閃躲絕招"), QStringLiteral("無法擊中鬼"));
 
-    const auto onBoard = [](int x, int y) { return x >= 0 && x <= 7500 && y >= 0 && y <= 5700; };
     const bool beamOn = m.LsKey != Off && m.Ls1On != Off && m.Ls2On != Off;
-    if (onBoard(m.Ls1X, m.Ls1Y) && onBoard(m.Ls2X, m.Ls2Y)) {
-        const TileCode near = m.MapTile(cellOf(m.Ls1X), cellOf(m.Ls1Y));
-        if (tiles::shieldsLaser(near) && Touches(g.X, g.Y, m.Ls2X, m.Ls2Y) && beamOn) {
-            ShowPanelMessage(QStringLiteral("雷射光被阻礙物削弱"), QStringLiteral("無法有效的打死鬼"));
-            ShowMessage(QStringLiteral("前方有阻礙物"));
-            return;
-        }
+    // An obstacle in the near cell shields the far one. With the far cell on
+    // the board the near one is too: it lies between that and the player.
+    const bool farOnBoard = m.Ls2X >= 0 && m.Ls2X <= 7500 && m.Ls2Y >= 0 && m.Ls2Y <= 5700;
+    if (farOnBoard && tiles::shieldsLaser(m.MapTile(cellOf(m.Ls1X), cellOf(m.Ls1Y))) &&
+        Touches(g.X, g.Y, m.Ls2X, m.Ls2Y) && beamOn) {
+        ShowPanelMessage(QStringLiteral("雷射光被阻礙物削弱"), QStringLiteral("無法有效的打死鬼"));
+        ShowMessage(QStringLiteral("前方有阻礙物"));
+        return;
     }
     if (!beamOn)
         return;
