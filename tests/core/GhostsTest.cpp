@@ -115,6 +115,7 @@ TEST_F(Ghosts, DeadEndStandsTurningUntilItDrawsTheWayOut)
 TEST_F(Ghosts, DrawnByKindAndDirectionAndMarkedDrawn)
 {
     GameWindow& g = start(floorBoard());
+    m.MapTile(2, 2) = 17; // a floor with a pattern, so the masks show
     const SpriteSet sets[] = {SpriteSet::BGhoPic, SpriteSet::UGhoPic, SpriteSet::YGhoPic};
     for (int kind = 0; kind < 3; ++kind)
         for (int dir = 0; dir < 4; ++dir) {

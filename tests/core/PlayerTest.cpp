@@ -273,9 +273,11 @@ TEST_F(Player, StandingOnAStaircaseShowsTheHint)
 // the pale one while hidden: red in the normal look, hardly any when pale.
 TEST_F(Player, DrawnByFacingAndSeeThroughWhileHidden)
 {
-    GameWindow& g = start(floorBoard());
+    Board b = floorBoard();
+    b(1, 18) = 17; // a floor with a pattern, so the mask shows
+    GameWindow& g = start(b);
     const Pictures& pics = g.FG.pictures();
-    const QImage floor = pics.tileSheet().copy(QRect(pics.tileAt(15), QSize(20, 20)));
+    const QImage floor = pics.tileSheet().copy(QRect(pics.tileAt(17), QSize(20, 20)));
     int red[2] = {0, 0};
     for (int hidden : {0, 1}) {
         m.SprHide = hidden ? On : Off;

@@ -316,7 +316,10 @@ TEST_F(Powers, DrillLuckOnEveryRoll)
 // of its facing and the animation phase, and the phase steps by 4 to 8.
 TEST_F(Powers, EffectsAreDrawnInFrontOfAndAboveThePlayer)
 {
-    GameWindow& g = start(floorBoard());
+    Board wood;
+    wood.cells.fill(17); // a floor with a pattern, so the masks show
+    wood(24, 1) = 0;
+    GameWindow& g = start(wood);
     clock.advance(50);
     place(g, 5, 5);
     g.setGameClock(false); // no frame paints over the effects
