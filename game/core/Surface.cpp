@@ -1,6 +1,7 @@
 #include "Surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -36,12 +37,9 @@ void Surface::markCovered(int x, int y)
         }
 }
 
-int Surface::pixelOf(int twips)
-{
-    // Halves round up, negatives round like positives mirrored.
-    return twips >= 0 ? (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel)
-                      : -((-twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel));
-}
+// Whole twips never lie half-way between two pixels (15 is odd), so plain
+// rounding to the nearest is exact.
+int Surface::pixelOf(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
 
 void Surface::copyTile(TileCode code, int col, int row)
 {

@@ -137,6 +137,23 @@ TEST_F(Powers, ShieldWorksUpToTheBoardsEdges)
     }
 }
 
+// Half-way through a step down from row 17, the far cell hangs below the
+// board: no shield for it, yet a ghost on the last row touches it.
+TEST_F(Powers, AFarCellOffTheBoardIsNeverShielded)
+{
+    GameWindow& g = start(floorBoard());
+    place(g, 5, 17);
+    m.SprY = 5200;
+    m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = 2;
+    g.SetFxPos();
+    m.MapTile(5, 18) = 1;
+    key(g, Qt::Key_Z);
+    GhoRec& gh = ghostAt(1500, 5700);
+    g.LaserAndDrillTests(0);
+    EXPECT_FALSE(gh.Alive);
+    EXPECT_NE(g.vm.text("Label14"), QStringLiteral("前方有阻礙物"));
+}
+
 TEST_F(Powers, NoShieldTestOffTheBoardAndNoHitThere)
 {
     Board b = floorBoard();
