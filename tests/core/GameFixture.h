@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,15 @@ protected:
             }
         return under;
     }
+    // Lets simulated time pass a millisecond at a time until `done` holds, for
+    // at most ten seconds; true when it came to hold.
+    bool advanceUntil(const std::function<bool()>& done)
+    {
+        for (int ms = 0; ms < 10000 && !done(); ++ms)
+            clock.advance(1);
+        return done();
+    }
+
     // The player at (x, y) facing dir, with the laser and drill cells in
     // front of it and the light above, all facing the same way.
     void expectPlayerAndTools(int x, int y, int dir) const

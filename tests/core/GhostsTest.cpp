@@ -318,8 +318,7 @@ TEST_F(Ghosts, DeathInTheMiddleOfAMoveThenAWholeCell)
     GameWindow& g = start(floorBoard());
     g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
     g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
-    while (m.SprStep < 3)
-        clock.advance(1);
+    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 3; }));
     ghost(m.SprX, m.SprY - 150, 2); // steps onto the walking player
     g.MoveGhosts();
     EXPECT_EQ(m.SprMoving, Off);

@@ -82,10 +82,7 @@ TEST_F(Player, ItemsAreEatenHalfwayThroughAMove)
     GameWindow& g = start(b);
     press(g, Qt::Key_Right);
     press(g, Qt::Key_Right);
-    const auto stepTo = [&](int x) {
-        while (m.SprX != x)
-            clock.advance(1);
-    };
+    const auto stepTo = [&](int x) { ASSERT_TRUE(advanceUntil([&] { return m.SprX == x; })) << x; };
     stepTo(400);
     EXPECT_EQ(m.MapTile(2, 18), 0);
     stepTo(450); // rounds to column 2
@@ -199,8 +196,7 @@ TEST_F(Player, ACellTakesSevenStepPeriods)
         walk(g); // the first move rides the step timer that ran since start-up
         press(g, Qt::Key_Up);
         const std::int64_t begun = clock.now();
-        while (m.SprMoving == On)
-            clock.advance(1);
+        ASSERT_TRUE(advanceUntil([&] { return m.SprMoving == Off; }));
         EXPECT_EQ(clock.now() - begun, level == 1 ? 238 : 28);
         program.backToModeWindow();
     }

@@ -58,11 +58,13 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
         clock.advance(100);
         EXPECT_EQ(m.SprX, xUnderBox);
     };
-    while (host.boxes.empty()) {
-        if (m.SprMoving == Off)
+    ASSERT_TRUE(advanceUntil([&] {
+        if (!host.boxes.empty())
+            return true;
+        if (m.SprMoving == Off) // keep walking
             g.FG_KeyDown(Qt::Key_Right, Qt::NoModifier);
-        clock.advance(1);
-    }
+        return false;
+    }));
     EXPECT_NE(xUnderBox, 3000);
     EXPECT_EQ(g.f.MsgBusy, Off);
     EXPECT_EQ(m.SprMoving, Off);
@@ -81,8 +83,7 @@ TEST_F(Stages, ClockCountsDownAndTimeOutCostsTwoLives)
     EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("2"));
     EXPECT_EQ(g.f.HideSec, 5);
     EXPECT_EQ(g.f.TimeLeft, 400);
-    while (g.f.TimeLeft == 400)
-        clock.advance(10);
+    ASSERT_TRUE(advanceUntil([&] { return g.f.TimeLeft != 400; }));
     EXPECT_EQ(g.vm.text("Frame22"), QStringLiteral("時間：6分39秒"));
 }
 
