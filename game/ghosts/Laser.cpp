@@ -24,7 +24,8 @@ void GameWindow::LaserAndDrillTests(int i)
     const bool beamOn = m.LsKey != Off && m.Ls1On != Off && m.Ls2On != Off;
     // An obstacle in the near cell shields the far one. With the far cell on
     // the board the near one is too: it lies between that and the player.
-    const bool farOnBoard = m.Ls2X >= 0 && m.Ls2X <= 7500 && m.Ls2Y >= 0 && m.Ls2Y <= 5700;
+    const bool farOnBoard = m.Ls2X >= 0 && m.Ls2X <= (BoardCols - 1) * f.CellSize && m.Ls2Y >= 0 &&
+                            m.Ls2Y <= (BoardRows - 1) * f.CellSize;
     if (farOnBoard && tiles::shieldsLaser(m.MapTile(cellOf(m.Ls1X), cellOf(m.Ls1Y))) &&
         Touches(g.X, g.Y, m.Ls2X, m.Ls2Y) && beamOn) {
         ShowPanelMessage(QStringLiteral("雷射光被阻礙物削弱"), QStringLiteral("無法有效的打死鬼"));
