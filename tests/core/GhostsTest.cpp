@@ -270,6 +270,7 @@ TEST_F(Ghosts, ContactKillsOnceAndLaterGhostsStepButCannotKill)
     // A laser and a drill in use die with the player; the keys stay held.
     g.FG_KeyDown(Qt::Key_Z, Qt::NoModifier);
     g.FG_KeyDown(Qt::Key_X, Qt::NoModifier);
+    g.GameTimer->setEnabled(true); // the stage clock runs until the death stops it
     g.MoveGhosts();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("哇!Mibbet死掉了"));
