@@ -33,7 +33,12 @@ struct NullHost : GameHost {
     void ShowModeWindow() override {}
     void CloseModeWindow() override {}
     void ShowHelpWindow() override {}
+    void CloseHelpWindow() override {}
     void ShowRadarWindow() override {}
+    void CloseRadarWindow() override {}
+    bool RadarWindowVisible() const override { return true; }
+    void FocusBoard() override {}
+    void OpenAddress(const QString&, bool) override {}
     void CloseSideWindows() override {}
     void ShowGameWindow() override {}
     void CloseGameWindow() override {}

@@ -20,8 +20,12 @@ bool declared(const QString& name)
                  "Game", "GameStop", "GameResect", "saveSP", "loadSP", "GameOuit", "Win", "MapLa", "Cop", "Mess",
                  "Coped", "GameCaption", "Sco", "Scor", "QA", "LinkMe", "LinkWeb", "Halvern", "Tool", "Tool0",
                  "Tool1", "Tool2", "Tool3", "Tool4", "Tool5", "Tool6", "Tool7", "Tool8", "Tool9",
-                 // the instructions panel
-                 "GameFrame", "LblGame", "Command1",
+                 // the instructions panel and the message panel with its icon
+                 "GameFrame", "LblGame", "VScroll1", "Command1", "Frame5", "Image1",
+                 // the question-and-answer window
+                 "Frame1", "FocusCmd", "Cmd0", "Cmd1", "Cmd2", "Cmd3", "Cmd4", "Cmd5", "Cmd6", "Cmd7", "Fme0",
+                 "Fme1", "Fme2", "Fme3", "Fme4", "Fme5", "Fme6", "Fme7", "Lbl0", "Lbl1", "Lbl2", "Lbl3", "Lbl4",
+                 "Lbl5", "Lbl6", "Lbl7",
                  // toolbar buttons by key
                  "Toolbar1.reset", "Toolbar1.stop", "Toolbar1.start", "Toolbar1.save", "Toolbar1.load",
                  "Toolbar1.quit", "Toolbar1.coped", "Toolbar1.mess", "Toolbar1.lada", "Toolbar1.sco",

@@ -23,11 +23,15 @@ public:
     // The folder that holds the program and its map/, save/, wav/, bgm/ folders.
     virtual QString AppDir() const = 0;
 
-    // Windows of the program.
+    // Windows of the program. The help and radar windows are created when
+    // shown and discarded when closed.
     virtual void ShowModeWindow() = 0;
     virtual void CloseModeWindow() = 0;
     virtual void ShowHelpWindow() = 0;
+    virtual void CloseHelpWindow() = 0;
     virtual void ShowRadarWindow() = 0;
+    virtual void CloseRadarWindow() = 0;
+    virtual bool RadarWindowVisible() const = 0;
     virtual void CloseSideWindows() = 0;
     virtual void ShowGameWindow() = 0;
     virtual void CloseGameWindow() = 0;
@@ -35,6 +39,11 @@ public:
     virtual bool HelpWindowVisible() const = 0;
     // No window is left: the program ends.
     virtual void Quit() = 0;
+    // The keyboard goes to the board.
+    virtual void FocusBoard() = 0;
+    // The desktop's "open" for an address (mailto: or a web page); the
+    // outcome is not checked.
+    virtual void OpenAddress(const QString& url, bool maximized) = 0;
 
     // Sound. Files are given relative to the program's folder, like "/wav/sm.wav".
     // One effect channel: a new effect cuts off the one playing.

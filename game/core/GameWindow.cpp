@@ -1,6 +1,7 @@
 #include "GameWindow.h"
 
 #include "GameProgram.h"
+#include "HelpTexts.h"
 #include "Modes.h"
 
 GameWindow::GameWindow(GameProgram& program, Module1& m, GameHost& host, TimerDriver& timers, int surfaceScale)
@@ -57,6 +58,16 @@ void GameWindow::setDesignTexts()
     vm.setText(QStringLiteral("Label24"), QStringLiteral("按下 Enter 鍵繼續........"));
     vm.setVisible(QStringLiteral("Label23"), false);
     vm.setVisible(QStringLiteral("Label24"), false);
+    vm.setText(QStringLiteral("GameStop"), QStringLiteral("暫停"));
+    vm.setImage(QStringLiteral("Toolbar1.stop"), QStringLiteral("stop"));
+    vm.setText(QStringLiteral("Toolbar1.stop"), QStringLiteral("暫停"));
+    // Radar, help window and message panel open with the game: their menu
+    // items checked, their buttons pressed.
+    for (const char* name : {"MapLa", "Cop", "Mess", "Toolbar1.lada", "Toolbar1.coped", "Toolbar1.mess"})
+        vm.setChecked(QString::fromLatin1(name), true);
+    vm.setVisible(QStringLiteral("GameFrame"), false);
+    vm.setText(QStringLiteral("LblGame"), help::gameDescription());
+    vm.setPosition(QStringLiteral("LblGame"), 0, 0);
 }
 
 void GameWindow::Form_Load()

@@ -36,9 +36,23 @@ public:
     void DrawGhosts();
     void CheckStage();
 
-    // Commands.
+    // Commands: menus, toolbar buttons (numbered 1..16, separators count),
+    // the message panel, the description panel and its scroll bar.
     void RestartGame();
     void QuitGame();
+    void PauseGame();
+    void Toolbar1_ButtonClick(int index);
+    void MapLa_Click();
+    void Cop_Click();
+    void Mess_Click();
+    void Frame5_DblClick();
+    void Label1_DblClick();
+    void Image1_DblClick();
+    void GameCaption_Click();
+    void Command1_Click();
+    void VScroll1_Change(int value);
+    void LinkMe_Click();
+    void Halvern_Click();
 
     // Keyboard and movement. Keys are Qt::Key values.
     void FG_KeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -125,6 +139,7 @@ private:
     void EndTimer_Timer();
 
     void effectTick(const std::function<void()>& draw);
+    void showMessagePanel(bool show);
     void showEndTexts();
     void freeze(); // menus and toolbar off, the ending frame on its way
     void stageStartValues(); // clock, music loop point and name of the new stage

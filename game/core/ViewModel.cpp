@@ -35,6 +35,7 @@ void ViewModel::setText(const QString& name, const QString& text)
 void ViewModel::setVisible(const QString& name, bool visible) { set(name, &ControlState::visible, visible); }
 void ViewModel::setEnabled(const QString& name, bool enabled) { set(name, &ControlState::enabled, enabled); }
 void ViewModel::setChecked(const QString& name, bool checked) { set(name, &ControlState::checked, checked); }
+void ViewModel::setImage(const QString& name, const QString& image) { set(name, &ControlState::image, image); }
 void ViewModel::setWidth(const QString& name, int twips) { set(name, &ControlState::width, twips); }
 
 void ViewModel::setPosition(const QString& name, int leftTwips, int topTwips)

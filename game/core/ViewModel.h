@@ -11,7 +11,8 @@ struct ControlState {
     bool hasText = false; // the text was ever set
     bool visible = true;
     bool enabled = true;
-    bool checked = false;
+    bool checked = false;  // a check mark, or a toolbar button shown pressed
+    QString image;         // a toolbar button's image, named like its key
     int width = -1;
     int left = 0, top = 0; // position in twips, for controls that move
     std::uint64_t revision = 0;
@@ -29,6 +30,7 @@ public:
     void setVisible(const QString& name, bool visible);
     void setEnabled(const QString& name, bool enabled);
     void setChecked(const QString& name, bool checked);
+    void setImage(const QString& name, const QString& image);
     void setWidth(const QString& name, int twips);
     void setPosition(const QString& name, int leftTwips, int topTwips);
 
@@ -36,6 +38,7 @@ public:
     bool visible(const QString& name) const { return (*this)[name].visible; }
     bool enabled(const QString& name) const { return (*this)[name].enabled; }
     bool checked(const QString& name) const { return (*this)[name].checked; }
+    QString image(const QString& name) const { return (*this)[name].image; }
 
     // Grows with every change; a window skips its update when this is unchanged.
     std::uint64_t revision() const { return revision_; }

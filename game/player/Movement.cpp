@@ -17,7 +17,8 @@ void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return; // pause and resume arrive with the game's commands
+        PauseGame();
+        return;
     case Qt::Key_A:
         if (!paused)
             UseInvisibility();

@@ -1,10 +1,12 @@
 #include "GameWindowWidget.h"
 
 #include "BoardView.h"
+#include "DescriptionPanel.h"
 #include "GameProgram.h"
 #include "GameWindow.h"
 #include "EndingFrame.h"
 #include "StatusPanel.h"
+#include "ToolbarIcons.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -32,8 +34,24 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     row->setSpacing(8);
     board_ = new BoardView(game.FG);
     row->addWidget(board_, 0, Qt::AlignTop);
-    row->addWidget(new StatusPanel(binder_), 1, Qt::AlignTop);
+    auto* panel = new StatusPanel(binder_);
+    panel->onDoubleClick = [this](const QString& control) {
+        command([&] {
+            if (control == QLatin1String("Image1"))
+                game_.Image1_DblClick();
+            else if (control == QLatin1String("Frame5"))
+                game_.Frame5_DblClick();
+            else
+                game_.Label1_DblClick();
+        });
+    };
+    row->addWidget(panel, 1, Qt::AlignTop);
     setCentralWidget(central);
+
+    // The game description slides over the board when asked for.
+    description_ = new DescriptionPanel(binder_, central);
+    description_->onScroll = [this](int value) { command([&] { game_.VScroll1_Change(value); }); };
+    description_->onClose = [this] { command([&] { game_.Command1_Click(); }); };
 
     // The floating message follows the player over the board.
     auto* message = new QLabel(board_);
@@ -89,12 +107,24 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     board_->setFocus();
 }
 
+// Runs a command of the core, then brings every widget back in line with it:
+// a checkable action that Qt ticked on its own is set back to what the core says.
+void GameWindowWidget::command(const std::function<void()>& handler)
+{
+    handler();
+    if (game_.closed())
+        return;
+    binder_.sync(game_.vm, true);
+    board_->refresh();
+}
+
 void GameWindowWidget::buildMenus()
 {
     struct Item {
         const char* control;
         const char* caption;
         const char* shortcut;
+        std::function<void(GameWindow&)> handler;
     };
     auto addMenu = [this](const char* control, const char* caption, std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
@@ -110,35 +140,42 @@ void GameWindowWidget::buildMenus()
             if (it.shortcut)
                 a->setShortcut(QKeySequence(QString::fromLatin1(it.shortcut)));
             binder_.bind(a->objectName(), a);
+            if (it.handler)
+                connect(a, &QAction::triggered, this, [this, h = it.handler] { command([&] { h(game_); }); });
         }
         return menu;
     };
+    const Item separator{nullptr, nullptr, nullptr, {}};
     addMenu("Game", "遊戲(&G)",
-            {{"GameStop", "暫停", "Ctrl+Z"},
-             {"GameResect", "重新開始", "Ctrl+R"},
-             {nullptr, nullptr, nullptr},
-             {"saveSP", "儲存紀錄", "Ctrl+S"},
-             {"loadSP", "讀取紀錄", "Ctrl+L"},
-             {nullptr, nullptr, nullptr},
-             {"GameOuit", "離開", "Ctrl+Q"}});
-    QMenu* win = addMenu("Win", "環境(&W)", {{"MapLa", "地圖雷達", nullptr}, {"Cop", "功能提示", nullptr}, {"Mess", "訊息提示", nullptr}});
-    for (QAction* a : win->actions()) {
+            {{"GameStop", "暫停", "Ctrl+Z", &GameWindow::PauseGame},
+             {"GameResect", "重新開始", "Ctrl+R", &GameWindow::RestartGame},
+             separator,
+             {"saveSP", "儲存紀錄", "Ctrl+S", {}},
+             {"loadSP", "讀取紀錄", "Ctrl+L", {}},
+             separator,
+             {"GameOuit", "離開", "Ctrl+Q", &GameWindow::QuitGame}});
+    QMenu* win = addMenu("Win", "環境(&W)",
+                         {{"MapLa", "地圖雷達", nullptr, &GameWindow::MapLa_Click},
+                          {"Cop", "功能提示", nullptr, &GameWindow::Cop_Click},
+                          {"Mess", "訊息提示", nullptr, &GameWindow::Mess_Click}});
+    for (QAction* a : win->actions())
         a->setCheckable(true);
-        a->setChecked(true);
-    }
-    addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1"}});
-    addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr}});
-    addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr}});
-    addMenu("LinkWeb", "連結(&L)", {{"Halvern", "連上Halvern高中全球資訊網", nullptr}});
-
-    connect(findChild<QAction*>(QStringLiteral("GameResect")), &QAction::triggered, this, [this] {
-        game_.RestartGame();
-        sync();
-    });
-    connect(findChild<QAction*>(QStringLiteral("GameOuit")), &QAction::triggered, this, [this] {
-        game_.QuitGame();
-        sync();
-    });
+    addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1", &GameWindow::GameCaption_Click}});
+    addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, {}}});
+    addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr, &GameWindow::LinkMe_Click}});
+    addMenu("LinkWeb", "連結(&L)", {{"Halvern", "連上Halvern高中全球資訊網", nullptr, &GameWindow::Halvern_Click}});
+    // The test tools take effect with their own handlers; the menu and its keys exist from the start.
+    addMenu("Tool", "＊測試用＊",
+            {{"Tool0", "鬼的移動加快", "F2", {}},
+             {"Tool1", "關閉鬼的移動", "F3", {}},
+             {"Tool2", "等級最大最小切換", "F4", {}},
+             {"Tool3", "PP值+10", "F5", {}},
+             {"Tool4", "角色前方河流通道切換", "F6", {}},
+             {"Tool5", "清空所有物件(跳關)", "F7", {}},
+             {"Tool6", "遊戲限制時間5秒化", "F8", {}},
+             {"Tool7", "生命99化", "F9", {}},
+             {"Tool8", "切換隱形", "F11", {}},
+             {"Tool9", "分數+1000", "F12", {}}});
 }
 
 void GameWindowWidget::buildToolbar()
@@ -146,30 +183,31 @@ void GameWindowWidget::buildToolbar()
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Positions 1..16 as the game numbers them; separators count.
     const char* buttons[16][2] = {{"reset", "重新開始"}, {"stop", "暫停"},      {nullptr, nullptr},
                                   {"save", "儲存紀錄"},  {"load", "開啟紀錄"},  {nullptr, nullptr},
                                   {"quit", "離開遊戲"},  {nullptr, nullptr},    {"coped", "功能提示"},
                                   {"mess", "信息框"},    {"lada", "雷達"},      {nullptr, nullptr},
                                   {"sco", "計分"},       {"callme", "問題與建議給我"}, {"cop", "遊戲說明"},
-                                  {"halvern", "Halvern高中網站"}};
-    for (const auto& b : buttons) {
+                                  {"halvern", "Halvern高中"}};
+    for (int index = 1; index <= 16; ++index) {
+        const auto& b = buttons[index - 1];
         if (!b[0]) {
             bar->addSeparator();
             continue;
         }
-        QAction* a = bar->addAction(QString::fromUtf8(b[1]));
-        a->setObjectName(QStringLiteral("Toolbar1.") + QString::fromLatin1(b[0]));
+        const QString key = QString::fromLatin1(b[0]);
+        QAction* a = bar->addAction(toolbarIcon(key), QString::fromUtf8(b[1]));
+        a->setObjectName(QStringLiteral("Toolbar1.") + key);
+        a->setToolTip(a->text());
+        // The buttons that show a window or panel look pressed while it shows.
+        a->setCheckable(index == 9 || index == 10 || index == 11 || index == 15);
         binder_.bind(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, index] { command([&] { game_.Toolbar1_ButtonClick(index); }); });
     }
-    connect(findChild<QAction*>(QStringLiteral("Toolbar1.reset")), &QAction::triggered, this, [this] {
-        game_.RestartGame();
-        sync();
-    });
-    connect(findChild<QAction*>(QStringLiteral("Toolbar1.quit")), &QAction::triggered, this, [this] {
-        game_.QuitGame();
-        sync();
-    });
 }
 
 void GameWindowWidget::sync()
@@ -177,6 +215,8 @@ void GameWindowWidget::sync()
     binder_.sync(game_.vm);
     board_->refresh();
 }
+
+void GameWindowWidget::focusBoard() { board_->setFocus(); }
 
 void GameWindowWidget::closeForProgram()
 {
@@ -193,6 +233,7 @@ void GameWindowWidget::showEvent(QShowEvent* e)
     if (!shown_) {
         shown_ = true;
         ending_->setGeometry(centralWidget()->rect());
+        description_->move(board_->x() - 4, board_->y() - 4);
         QTimer::singleShot(0, this, [this] { activate(); });
     }
 }

@@ -3,7 +3,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class BoardView;
+class DescriptionPanel;
 class EndingFrame;
 class GameProgram;
 class GameWindow;
@@ -16,6 +19,7 @@ public:
     void sync();
     // The program closes the window itself (restart, map failure); that does not end it.
     void closeForProgram();
+    void focusBoard();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -26,12 +30,14 @@ private:
     void buildMenus();
     void buildToolbar();
     void activate();
+    void command(const std::function<void()>& handler);
 
     GameProgram& program_;
     GameWindow& game_;
     ViewBinder binder_;
     BoardView* board_ = nullptr;
     EndingFrame* ending_ = nullptr;
+    DescriptionPanel* description_ = nullptr;
     bool shown_ = false;
     bool closingForProgram_ = false;
 };

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -14,6 +16,13 @@
 #include <QScreen>
 
 #include <algorithm>
+
+// The side windows go with the host; the radar reads the program's board.
+QtGameHost::~QtGameHost()
+{
+    delete radar_.data();
+    delete help_.data();
+}
 
 QWidget* QtGameHost::dialogParent() const
 {
@@ -84,19 +93,31 @@ void QtGameHost::ShowHelpWindow()
     help_->show();
 }
 
-void QtGameHost::ShowRadarWindow()
-{
-    if (!radar_)
-        radar_ = new RadarWindow;
-    radar_->show();
-}
-
-void QtGameHost::CloseSideWindows()
+void QtGameHost::CloseHelpWindow()
 {
     if (help_)
         help_->close();
+}
+
+void QtGameHost::ShowRadarWindow()
+{
+    if (!radar_)
+        radar_ = new RadarWindow(*program_);
+    radar_->show();
+}
+
+void QtGameHost::CloseRadarWindow()
+{
     if (radar_)
         radar_->close();
+}
+
+bool QtGameHost::RadarWindowVisible() const { return radar_ && radar_->isVisible(); }
+
+void QtGameHost::CloseSideWindows()
+{
+    CloseHelpWindow();
+    CloseRadarWindow();
 }
 
 void QtGameHost::ShowGameWindow()
@@ -146,6 +167,22 @@ QtSound& QtGameHost::sound()
 }
 
 void QtGameHost::Quit() { QCoreApplication::quit(); }
+
+void QtGameHost::FocusBoard()
+{
+    if (game_)
+        game_->focusBoard();
+}
+
+// The desktop decides how its mail program or browser opens; nothing is shown
+// when it cannot.
+void QtGameHost::OpenAddress(const QString& url, bool)
+{
+    if (openAddress)
+        openAddress(url);
+    else
+        QDesktopServices::openUrl(QUrl(url));
+}
 
 void QtGameHost::syncWindows()
 {

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <functional>
+
 #include <random>
 
 class GameProgram;
@@ -16,6 +18,7 @@ class GameProgram;
 // the random source.
 class QtGameHost : public GameHost {
 public:
+    ~QtGameHost() override;
     void setProgram(GameProgram* program) { program_ = program; }
     // Where map/, save/, wav/ and bgm/ are looked for; the program's own folder by default.
     void setAppDir(const QString& dir) { appDir_ = dir; }
@@ -31,13 +34,20 @@ public:
     void ShowModeWindow() override;
     void CloseModeWindow() override;
     void ShowHelpWindow() override;
+    void CloseHelpWindow() override;
     void ShowRadarWindow() override;
+    void CloseRadarWindow() override;
+    bool RadarWindowVisible() const override;
     void CloseSideWindows() override;
     void ShowGameWindow() override;
     void CloseGameWindow() override;
     bool GameWindowVisible() const override;
     bool HelpWindowVisible() const override;
     void Quit() override;
+    void FocusBoard() override;
+    void OpenAddress(const QString& url, bool maximized) override;
+    // Where addresses go instead of the desktop, for tests.
+    std::function<void(const QString& url)> openAddress;
 
     void PlayEffect(const QString& file) override { sound().playEffect(file); }
     void StartMusic() override { sound().startMusic(); }

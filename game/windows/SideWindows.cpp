@@ -1,19 +1,110 @@
 #include "SideWindows.h"
 
-RadarWindow::RadarWindow()
+#include "GameProgram.h"
+#include "Radar.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int RadarLeft = 6, RadarTop = 6; // where the surface CM sits
+}
+
+RadarWindow::RadarWindow(GameProgram& program)
+    : form_(std::make_unique<RadarForm>(program.module(), program.timers()))
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("雷達 --- 球的位置"));
     setStyleSheet(QStringLiteral("#Form3 { background: rgb(255, 255, 192); }"));
     setAttribute(Qt::WA_StyledBackground);
-    resize(220, 100);
+    form_->painted = [this] { update(RadarLeft, RadarTop, RadarForm::Width, RadarForm::Height); };
+
+    // The legend, one line each to the right of the surface.
+    auto* legend = new QVBoxLayout;
+    legend->setContentsMargins(RadarLeft + RadarForm::Width + 10, RadarTop - 2, 10, 6);
+    legend->setSpacing(2);
+    const struct {
+        const char *name, *text, *colour;
+    } lines[] = {{"Label1", "紅色=小球", "#e00000"},
+                 {"Label2", "黃色=大球", "#8a7000"},
+                 {"Label3", "綠色=其他", "#008000"},
+                 {"Label4", "黑色=Mibbet", "#000000"}};
+    for (const auto& line : lines) {
+        auto* l = new QLabel(QString::fromUtf8(line.text));
+        l->setObjectName(QString::fromLatin1(line.name));
+        l->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(line.colour)));
+        legend->addWidget(l);
+    }
+    legend->addStretch(1);
+    setLayout(legend);
+    setFixedSize(RadarLeft + RadarForm::Width + 10 + 100, RadarTop + RadarForm::Height + 6);
+}
+
+RadarWindow::~RadarWindow() = default;
+
+void RadarWindow::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    QPainter p(this);
+    p.drawImage(RadarLeft, RadarTop, form_->CM());
 }
 
 HelpWindow::HelpWindow()
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Q&A --- 功能提示"));
-    resize(360, 240);
+    binder_.bind(QStringLiteral("Caption"), this);
+
+    auto* column = new QVBoxLayout(this);
+    auto* topics = new QGroupBox;
+    topics->setObjectName(QStringLiteral("Frame1"));
+    binder_.bind(topics->objectName(), topics);
+    auto* grid = new QGridLayout(topics);
+    for (int k = 0; k < 8; ++k) {
+        auto* b = new QPushButton;
+        b->setObjectName(QStringLiteral("Cmd") + QString::number(k));
+        binder_.bind(b->objectName(), b);
+        connect(b, &QPushButton::clicked, this, [this, k] { choose(k); });
+        grid->addWidget(b, k / 4, k % 4);
+    }
+    column->addWidget(topics);
+
+    // The answers lie on top of one another; one shows at a time.
+    auto* answers = new QWidget;
+    auto* stack = new QGridLayout(answers);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (int k = 0; k < 8; ++k) {
+        auto* frame = new QGroupBox;
+        frame->setObjectName(QStringLiteral("Fme") + QString::number(k));
+        auto* label = new QLabel;
+        label->setObjectName(QStringLiteral("Lbl") + QString::number(k));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        (new QVBoxLayout(frame))->addWidget(label);
+        binder_.bind(frame->objectName(), frame);
+        binder_.bind(label->objectName(), label);
+        stack->addWidget(frame, 0, 0);
+    }
+    answers->setMinimumHeight(190);
+    column->addWidget(answers, 1);
+
+    // Takes the keyboard after a choice, so no topic button keeps a focus frame.
+    auto* focus = new QPushButton(this);
+    focus->setObjectName(QStringLiteral("FocusCmd"));
+    focus->setGeometry(0, 0, 1, 1);
+    focus->setFlat(true);
+    binder_.sync(form_.vm);
+    setFixedSize(400, 330);
+}
+
+void HelpWindow::choose(int k)
+{
+    form_.Cmd_Click(k);
+    binder_.sync(form_.vm);
+    findChild<QPushButton*>(QStringLiteral("FocusCmd"))->setFocus();
 }

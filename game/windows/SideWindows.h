@@ -1,16 +1,38 @@
 #pragma once
+#include "QaForm.h"
+#include "ViewBinder.h"
+
 #include <QWidget>
 
-// The radar window Form3.
+#include <memory>
+
+class GameProgram;
+class RadarForm;
+
+// The radar window Form3: the board in miniature beside its colour legend.
 class RadarWindow : public QWidget {
     Q_OBJECT
 public:
-    RadarWindow();
+    explicit RadarWindow(GameProgram& program);
+    ~RadarWindow() override;
+    const RadarForm& form() const { return *form_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::unique_ptr<RadarForm> form_;
 };
 
-// The question-and-answer help window Form4.
+// The question-and-answer help window Form4: eight topics, one answer at a time.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     HelpWindow();
+    QaForm& form() { return form_; }
+
+private:
+    void choose(int k);
+    QaForm form_;
+    ViewBinder binder_;
 };

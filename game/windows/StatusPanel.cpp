@@ -1,9 +1,12 @@
 #include "StatusPanel.h"
 
+#include "AppLook.h"
+
 #include "Pictures.h"
 #include "TileCatalogue.h"
 #include "ViewBinder.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,7 +97,17 @@ StatusPanel::StatusPanel(ViewBinder& binder, QWidget* parent) : QFrame(parent)
     QLabel* stage = value(binder, "Label13");
     stage->setStyleSheet(QStringLiteral("font-size: 18px; font-weight: bold; color: #ffd866;"));
     stage->setToolTip(QStringLiteral("關卡名稱"));
-    col->addWidget(stage);
+    // Mibbet's icon: a double-click brings the message panel back.
+    auto* icon = new QLabel;
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setPixmap(appIcon().pixmap(28, 28));
+    icon->setToolTip(QStringLiteral("點兩下打開訊息"));
+    icon->installEventFilter(this);
+    auto* head = new QHBoxLayout;
+    head->addWidget(icon);
+    head->addWidget(stage, 1);
+    head->addSpacing(28);
+    col->addLayout(head);
 
     col->addWidget(box(QStringLiteral("分數"), "目前的分數", single(value(binder, "LblScore"))));
 
@@ -142,8 +155,23 @@ StatusPanel::StatusPanel(ViewBinder& binder, QWidget* parent) : QFrame(parent)
     QLabel* message = value(binder, "Label1", "message");
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* messageBox = box(QStringLiteral("訊息"), "遊戲中的訊息", single(message));
+    auto* messageBox = box(QStringLiteral("訊息"), "訊息：用來顯示畫面上的提示訊息，可點兩下關閉或打開", single(message));
     messageBox->setObjectName(QStringLiteral("Frame5"));
+    binder.bind(messageBox->objectName(), messageBox);
+    QSizePolicy keep = messageBox->sizePolicy(); // hidden, it leaves its place empty
+    keep.setRetainSizeWhenHidden(true);
+    messageBox->setSizePolicy(keep);
+    messageBox->installEventFilter(this);
+    message->installEventFilter(this);
     col->addWidget(messageBox, 1);
     setFixedHeight(400);
+}
+
+bool StatusPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && onDoubleClick) {
+        onDoubleClick(watched->objectName());
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }

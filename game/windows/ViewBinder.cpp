@@ -1,5 +1,7 @@
 #include "ViewBinder.h"
 
+#include "ToolbarIcons.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -21,6 +23,8 @@ void apply(QObject* target, const QString& control, const ControlState& c)
     if (auto* action = qobject_cast<QAction*>(target)) {
         if (c.hasText)
             action->setText(c.text);
+        if (!c.image.isEmpty())
+            action->setIcon(toolbarIcon(c.image));
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         if (action->isCheckable())
@@ -56,9 +60,9 @@ void apply(QObject* target, const QString& control, const ControlState& c)
 
 } // namespace
 
-void ViewBinder::sync(const ViewModel& vm)
+void ViewBinder::sync(const ViewModel& vm, bool all)
 {
-    if (vm.revision() == seen_)
+    if (vm.revision() == seen_ && !all)
         return;
     seen_ = vm.revision();
     for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
@@ -66,7 +70,7 @@ void ViewBinder::sync(const ViewModel& vm)
         if (!b.target || !vm.has(it.key()))
             continue;
         const ControlState& c = vm[it.key()];
-        if (c.revision == b.applied)
+        if (c.revision == b.applied && !all)
             continue;
         b.applied = c.revision;
         apply(b.target, it.key(), c);

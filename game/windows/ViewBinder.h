@@ -12,7 +12,9 @@ class QObject;
 class ViewBinder {
 public:
     void bind(const QString& control, QObject* target);
-    void sync(const ViewModel& vm);
+    // Brings the widgets in line with what changed; with `all`, every bound
+    // control, as after a widget changed itself (a ticked action).
+    void sync(const ViewModel& vm, bool all = false);
 
 private:
     struct Binding {

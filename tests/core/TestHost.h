@@ -75,7 +75,10 @@ public:
     void ShowModeWindow() override { modeWindowOpen = true; log << QStringLiteral("ShowModeWindow"); }
     void CloseModeWindow() override { modeWindowOpen = false; log << QStringLiteral("CloseModeWindow"); }
     void ShowHelpWindow() override { helpOpen = true; log << QStringLiteral("ShowHelpWindow"); }
+    void CloseHelpWindow() override { helpOpen = false; log << QStringLiteral("CloseHelpWindow"); }
     void ShowRadarWindow() override { radarOpen = true; log << QStringLiteral("ShowRadarWindow"); }
+    void CloseRadarWindow() override { radarOpen = false; log << QStringLiteral("CloseRadarWindow"); }
+    bool RadarWindowVisible() const override { return radarOpen; }
     void CloseSideWindows() override
     {
         helpOpen = radarOpen = false;
@@ -86,6 +89,13 @@ public:
     bool GameWindowVisible() const override { return gameOpen; }
     bool HelpWindowVisible() const override { return helpOpen; }
     void Quit() override { quit = true; log << QStringLiteral("Quit"); }
+    int boardFocused = 0;
+    void FocusBoard() override { ++boardFocused; }
+    QStringList opened; // addresses handed to the desktop, "max " before a maximised one
+    void OpenAddress(const QString& url, bool maximized) override
+    {
+        opened << (maximized ? QStringLiteral("max ") : QString()) + url;
+    }
 
     // A recording sound device whose music plays along the simulated clock.
     QStringList sound;

@@ -1,3 +1,4 @@
+#include "WindowsFixture.h"
 #include "GameProgram.h"
 #include "BoardView.h"
 #include "GameWindow.h"
@@ -27,51 +28,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class Windows : public ::testing::Test {
-protected:
-    Windows()
-    {
-        QDir(dir.path()).mkpath(QStringLiteral("map"));
-        Board b;
-        b.cells.fill(15);
-        b(5, 5) = 0;
-        for (int stage : {0, 1})
-            stagemap::write((dir.path() + QStringLiteral("/map/map") + QString::number(stage)).toStdString(), b);
-        host.setAppDir(dir.path());
-        host.setProgram(&program);
-        timers.afterTick = [this](const std::string&) { host.syncWindows(); };
-        program.start();
-    }
-    ~Windows() override
-    {
-        if (host.gameWindow())
-            host.gameWindow()->closeForProgram();
-        if (host.modeWindow())
-            host.modeWindow()->closeForGame();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QPushButton* modeButton(const char* name)
-    {
-        return host.modeWindow()->findChild<QPushButton*>(QString::fromUtf8(name));
-    }
-
-    GameWindowWidget* choose(const char* button)
-    {
-        QPushButton* b = modeButton(button);
-        EXPECT_NE(b, nullptr);
-        QTest::mouseClick(b, Qt::LeftButton);
-        GameWindowWidget* w = host.gameWindow();
-        EXPECT_NE(w, nullptr);
-        return w;
-    }
-
-    QTemporaryDir dir;
-    QtGameHost host;
-    LiveTimers timers;
-    GameProgram program{host, timers};
-};
 
 TEST_F(Windows, ModeWindowShowsThePyramid)
 {

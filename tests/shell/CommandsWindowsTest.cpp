@@ -1,0 +1,161 @@
+#include "WindowsFixture.h"
+
+#include "DescriptionPanel.h"
+#include "GameWindow.h"
+#include "Radar.h"
+#include "SideWindows.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+using CommandsWindows = Windows;
+
+// The menu bar as the game lists it: captions with their Alt letters, items
+// with their controls and shortcuts, separators, and the checked items.
+TEST_F(CommandsWindows, MenuTree)
+{
+    GameWindowWidget* w = choose("困難Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    const QStringList want = {
+        "Game 遊戲(&G): GameStop 暫停 Ctrl+Z|GameResect 重新開始 Ctrl+R|-|saveSP 儲存紀錄 Ctrl+S|loadSP 讀取紀錄 Ctrl+L|-|"
+        "GameOuit 離開 Ctrl+Q",
+        "Win 環境(&W): MapLa 地圖雷達 +|Cop 功能提示 +|Mess 訊息提示 +",
+        "Coped 遊戲說明(&H): GameCaption 遊戲說明 F1",
+        "Sco 分數排行(&S): Scor 分數排行",
+        "QA 問題與建議(&Q): LinkMe 聯絡我",
+        "LinkWeb 連結(&L): Halvern 連上Halvern高中全球資訊網",
+        "Tool ＊測試用＊: Tool0 鬼的移動加快 F2|Tool1 關閉鬼的移動 F3|Tool2 等級最大最小切換 F4|Tool3 PP值+10 F5|"
+        "Tool4 角色前方河流通道切換 F6|Tool5 清空所有物件(跳關) F7|Tool6 遊戲限制時間5秒化 F8|Tool7 生命99化 F9|"
+        "Tool8 切換隱形 F11|Tool9 分數+1000 F12",
+    };
+    QStringList seen;
+    for (QAction* top : w->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* a : top->menu()->actions()) {
+            if (a->isSeparator()) {
+                items << QStringLiteral("-");
+                continue;
+            }
+            QString item = a->objectName() + QLatin1Char(' ') + a->text();
+            if (!a->shortcut().isEmpty())
+                item += QLatin1Char(' ') + a->shortcut().toString();
+            if (a->isChecked())
+                item += QStringLiteral(" +");
+            items << item;
+        }
+        seen << top->menu()->objectName() + QLatin1Char(' ') + top->text() + QStringLiteral(": ") + items.join(QLatin1Char('|'));
+    }
+    EXPECT_EQ(seen, want);
+}
+
+// Sixteen positions as the game numbers them, separators counted: each
+// button with its key, text and picture; the four that show a window look
+// pressed while it shows. The pause button changes key, picture and text.
+TEST_F(CommandsWindows, ToolbarAndThePauseButton)
+{
+    GameWindowWidget* w = choose("正常Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    auto* bar = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    ASSERT_NE(bar, nullptr);
+    const QStringList want = {"reset 重新開始", "stop 暫停", "-", "save 儲存紀錄", "load 開啟紀錄", "-", "quit 離開遊戲", "-",
+                              "coped 功能提示 pressed", "mess 信息框 pressed", "lada 雷達 pressed", "-", "sco 計分",
+                              "callme 問題與建議給我", "cop 遊戲說明 up", "halvern Halvern高中"};
+    QStringList seen;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) {
+            seen << QStringLiteral("-");
+            continue;
+        }
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+        EXPECT_FALSE(a->icon().pixmap(QSize(24, 24), 2.0).isNull());
+        QString b = a->objectName().mid(9) + QLatin1Char(' ') + a->text();
+        if (a->isCheckable())
+            b += a->isChecked() ? QStringLiteral(" pressed") : QStringLiteral(" up");
+        seen << b;
+    }
+    EXPECT_EQ(seen, want);
+
+    QAction* pause = w->findChild<QAction*>(QStringLiteral("Toolbar1.stop"));
+    const qint64 stopPicture = pause->icon().cacheKey();
+    pause->trigger();
+    EXPECT_EQ(pause->text(), QStringLiteral("繼續"));
+    EXPECT_NE(pause->icon().cacheKey(), stopPicture);
+    EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("GameStop"))->text(), QStringLiteral("開始"));
+    EXPECT_TRUE(w->findChild<QLabel*>(QStringLiteral("Label23"))->isVisible());
+    pause->trigger();
+    EXPECT_EQ(pause->text(), QStringLiteral("暫停"));
+    EXPECT_FALSE(w->findChild<QLabel*>(QStringLiteral("Label23"))->isVisible());
+
+    // Ticked by a click, a pressed-look button still shows what the game says.
+    QAction* help = w->findChild<QAction*>(QStringLiteral("Toolbar1.coped"));
+    help->trigger();
+    EXPECT_FALSE(help->isChecked());
+    EXPECT_FALSE(host.HelpWindowVisible());
+    EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("Cop"))->isChecked());
+
+    // Game over: every menu and button is disabled.
+    program.game()->vm.setText(QStringLiteral("GameStop"), QString()); // no pause under the ending
+    QTimer::singleShot(50, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    program.game()->GameOver(false);
+    w->sync();
+    for (QAction* top : w->menuBar()->actions())
+        EXPECT_FALSE(top->isEnabled()) << top->text().toStdString();
+    for (QAction* a : bar->actions())
+        EXPECT_TRUE(a->isSeparator() || !a->isEnabled()) << a->objectName().toStdString();
+}
+
+// The radar window paints the board in miniature; the help window shows one
+// answer at a time; the description scrolls to its last line.
+TEST_F(CommandsWindows, SideWindowsAndTheDescription)
+{
+    GameWindowWidget* w = choose("簡易Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    RadarWindow* radar = host.radarWindow();
+    ASSERT_NE(radar, nullptr);
+    // The map's one small ball at (5, 5) is red on the radar.
+    QTRY_COMPARE_WITH_TIMEOUT(radar->form().CM().pixel(5 * 4 + 1, 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0), 1000);
+    const QImage shown = radar->grab().toImage();
+    EXPECT_EQ(shown.pixel(6 + 5 * 4 + 1, 6 + 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0));
+
+    HelpWindow* help = host.helpWindow();
+    ASSERT_NE(help, nullptr);
+    auto* keys = help->findChild<QPushButton*>(QStringLiteral("Cmd5"));
+    QTest::mouseClick(keys, Qt::LeftButton);
+    EXPECT_FALSE(keys->isEnabled());
+    EXPECT_TRUE(help->findChild<QWidget*>(QStringLiteral("Fme5"))->isVisible());
+    EXPECT_FALSE(help->findChild<QWidget*>(QStringLiteral("Fme0"))->isVisible());
+    EXPECT_TRUE(help->findChild<QPushButton*>(QStringLiteral("FocusCmd"))->hasFocus() || !help->isActiveWindow());
+    help->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/help-window-offscreen.png"));
+
+    w->findChild<QAction*>(QStringLiteral("GameCaption"))->trigger();
+    auto* panel = w->findChild<DescriptionPanel*>(QStringLiteral("GameFrame"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(program.game()->Timer1->enabled());
+    QScrollBar* scroll = panel->scrollBar();
+    EXPECT_EQ(scroll->maximum(), 3960);
+    EXPECT_EQ(scroll->singleStep(), 1000);
+    scroll->setValue(scroll->maximum());
+    auto* text = panel->findChild<QLabel*>(QStringLiteral("LblGame"));
+    EXPECT_EQ(text->y(), -3960 / 15);
+    // The last line sits inside the clipping frame, at its bottom.
+    const QWidget* clip = text->parentWidget();
+    EXPECT_EQ(text->y() + text->height(), clip->height());
+    EXPECT_LE(text->sizeHint().height(), text->height()) << "the 37 lines must fit the label";
+    w->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/description-end-offscreen.png"));
+    QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(program.game()->Timer1->enabled());
+}
+
+} // namespace
