@@ -88,8 +88,10 @@ void QtGameHost::CloseModeWindow()
 
 void QtGameHost::ShowHelpWindow()
 {
-    if (!help_)
+    if (!help_) {
         help_ = new HelpWindow;
+        placeSideWindow(help_, 1);
+    }
     help_->show();
 }
 
@@ -101,8 +103,10 @@ void QtGameHost::CloseHelpWindow()
 
 void QtGameHost::ShowRadarWindow()
 {
-    if (!radar_)
+    if (!radar_) {
         radar_ = new RadarWindow(*program_);
+        placeSideWindow(radar_, 0);
+    }
     radar_->show();
 }
 
@@ -127,24 +131,24 @@ void QtGameHost::ShowGameWindow()
     if (!game_)
         return;
     game_->show();
-    placeSideWindows();
+    placeSideWindow(radar_, 0);
+    placeSideWindow(help_, 1);
 }
 
 // The help and radar windows stand to the right of the game window, the radar
-// on top, as far as the screen allows.
-void QtGameHost::placeSideWindows()
+// on top and the help window below its place, as far as the screen allows. A
+// window shown again goes back to its own place.
+void QtGameHost::placeSideWindow(QWidget* w, int slot)
 {
+    if (!game_ || !w)
+        return;
     const QRect frame = game_->frameGeometry();
+    const int decoration = frame.height() - game_->height(); // title bar and borders
     const QRect screen = game_->screen() ? game_->screen()->availableGeometry() : QRect();
-    int x = frame.right() + 8;
-    int y = frame.top();
-    for (QWidget* w : {static_cast<QWidget*>(radar_.data()), static_cast<QWidget*>(help_.data())}) {
-        if (!w)
-            continue;
-        const int left = screen.isValid() ? std::min(x, screen.right() - w->frameGeometry().width()) : x;
-        w->move(std::max(left, 0), y);
-        y += w->frameGeometry().height() + 8;
-    }
+    const int x = frame.right() + 8;
+    const int y = frame.top() + slot * (RadarWindow::FixedHeight + decoration + 8);
+    const int left = screen.isValid() ? std::min(x, screen.right() - w->width()) : x;
+    w->move(std::max(left, 0), y);
 }
 
 void QtGameHost::CloseGameWindow()

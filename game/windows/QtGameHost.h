@@ -71,7 +71,7 @@ public:
 private:
     QWidget* dialogParent() const;
     void showMessage(QMessageBox::Icon icon, const QString& text, const QString& title);
-    void placeSideWindows();
+    void placeSideWindow(QWidget* w, int slot);
 
     GameProgram* program_ = nullptr;
     QString appDir_;

@@ -42,7 +42,7 @@ RadarWindow::RadarWindow(GameProgram& program)
     }
     legend->addStretch(1);
     setLayout(legend);
-    setFixedSize(RadarLeft + RadarForm::Width + 10 + 100, RadarTop + RadarForm::Height + 6);
+    setFixedSize(RadarLeft + RadarForm::Width + 10 + 100, FixedHeight);
 }
 
 RadarWindow::~RadarWindow() = default;

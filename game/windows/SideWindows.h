@@ -14,6 +14,7 @@ class RadarWindow : public QWidget {
     Q_OBJECT
 public:
     explicit RadarWindow(GameProgram& program);
+    static constexpr int FixedHeight = 96;
     ~RadarWindow() override;
     const RadarForm& form() const { return *form_; }
 
