@@ -157,6 +157,7 @@ TEST_F(Commands, DescriptionPanelStopsTheGame)
     GameWindow& g = start();
     EXPECT_FALSE(g.vm.visible("GameFrame"));
     EXPECT_FALSE(g.vm.checked("Toolbar1.cop"));
+    EXPECT_EQ(std::make_pair(g.vm["LblGame"].left, g.vm["LblGame"].top), std::make_pair(0, 0));
     const QStringList lines = g.vm.text("LblGame").split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 37);
     EXPECT_EQ(lines.first(), QStringLiteral("==========關於遊戲的進行=========="));
@@ -228,10 +229,13 @@ TEST_F(Commands, RadarShowsBallsAndThePlayer)
     m.SprX = 450; // half-way from cell 1 to cell 2
     m.SprY = 1500;
     m.SprHide = On; // shown while invisible too
-    const QImage before = radar.CM().copy();
+    int painted = 0;
+    radar.painted = [&] { ++painted; };
+    EXPECT_EQ(square(50, 40), qRgb(255, 255, 192)); // the window's own colour until the first tick
     clock.advance(199);
-    EXPECT_EQ(radar.CM(), before);
+    EXPECT_EQ(painted, 0);
     clock.advance(1);
+    EXPECT_EQ(painted, 1);
     EXPECT_EQ(square(24 * 4 + 1, 1 * 4 + 2), red);
     EXPECT_EQ(square(3 * 4, 4 * 4 + 3), yellow);
     EXPECT_EQ(square(5 * 4 + 3, 6 * 4), green);
@@ -248,6 +252,13 @@ TEST_F(Commands, RadarShowsBallsAndThePlayer)
         for (int x = 0; x < 104; ++x)
             notGreen += square(x, y) != green;
     EXPECT_EQ(notGreen, 16); // the player's square
+    // In the last cell, the square is the last radar square.
+    m.SprX = 7500;
+    m.SprY = 5700;
+    clock.advance(200);
+    EXPECT_EQ(square(100, 76), black);
+    EXPECT_EQ(square(103, 79), black);
+    EXPECT_EQ(square(99, 75), green);
     (void)g;
 }
 
