@@ -183,7 +183,6 @@ void GameWindowWidget::buildToolbar()
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
-    bar->setFloatable(false);
     bar->setIconSize(QSize(24, 24));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // Positions 1..16 as the game numbers them; separators count.
@@ -202,7 +201,6 @@ void GameWindowWidget::buildToolbar()
         const QString key = QString::fromLatin1(b[0]);
         QAction* a = bar->addAction(toolbarIcon(key), QString::fromUtf8(b[1]));
         a->setObjectName(QStringLiteral("Toolbar1.") + key);
-        a->setToolTip(a->text());
         // The buttons that show a window or panel look pressed while it shows.
         a->setCheckable(index == 9 || index == 10 || index == 11 || index == 15);
         binder_.bind(a->objectName(), a);

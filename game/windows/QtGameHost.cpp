@@ -182,10 +182,7 @@ void QtGameHost::FocusBoard()
 // when it cannot.
 void QtGameHost::OpenAddress(const QString& url, bool)
 {
-    if (openAddress)
-        openAddress(url);
-    else
-        QDesktopServices::openUrl(QUrl(url));
+    QDesktopServices::openUrl(QUrl(url));
 }
 
 void QtGameHost::syncWindows()

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include <functional>
 
 #include <random>
 
@@ -47,7 +46,6 @@ public:
     void FocusBoard() override;
     void OpenAddress(const QString& url, bool maximized) override;
     // Where addresses go instead of the desktop, for tests.
-    std::function<void(const QString& url)> openAddress;
 
     void PlayEffect(const QString& file) override { sound().playEffect(file); }
     void StartMusic() override { sound().startMusic(); }

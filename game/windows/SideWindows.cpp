@@ -47,9 +47,8 @@ RadarWindow::RadarWindow(GameProgram& program)
 
 RadarWindow::~RadarWindow() = default;
 
-void RadarWindow::paintEvent(QPaintEvent* e)
+void RadarWindow::paintEvent(QPaintEvent*)
 {
-    QWidget::paintEvent(e);
     QPainter p(this);
     p.drawImage(RadarLeft, RadarTop, form_->CM());
 }

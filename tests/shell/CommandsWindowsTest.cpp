@@ -4,14 +4,27 @@
 #include "GameWindow.h"
 #include "Radar.h"
 #include "SideWindows.h"
+#include "StatusPanel.h"
+#include "ToolbarIcons.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
+
+// Takes the addresses the desktop is asked to open.
+class AddressCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
 
 namespace {
 
@@ -158,4 +171,117 @@ TEST_F(CommandsWindows, SideWindowsAndTheDescription)
     EXPECT_TRUE(program.game()->Timer1->enabled());
 }
 
+// Where things stand: the description panel's parts, the side windows beside
+// the game (each back in its place when shown again), the radar legend beside
+// its surface, the topics in two rows of four with every answer fitting its
+// frame, the message panel keeping its place when hidden, and each toolbar
+// picture cut from its own place in both sheets.
+TEST_F(CommandsWindows, PlacesAndPictures)
+{
+    GameWindowWidget* w = choose("正常Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+
+    auto* panel = w->findChild<DescriptionPanel*>(QStringLiteral("GameFrame"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->title(), QStringLiteral("遊戲說明"));
+    const std::pair<const char*, QRect> parts[] = {{"GameFrame", {panel->x(), panel->y(), 657, 401}},
+                                                   {"Frame25", {8, 24, 641, 337}},
+                                                   {"LblGame", {0, 0, 619, 601}},
+                                                   {"VScroll1", {624, 24, 25, 337}},
+                                                   {"Command1", {568, 367, 81, 30}}};
+    for (const auto& [name, where] : parts)
+        EXPECT_EQ(w->findChild<QWidget*>(QString::fromLatin1(name))->geometry(), where) << name;
+
+    RadarWindow* radar = host.radarWindow();
+    HelpWindow* help = host.helpWindow();
+    ASSERT_TRUE(radar && help);
+    const QRect game = w->frameGeometry();
+    const int decoration = game.height() - w->height();
+    EXPECT_EQ(radar->y(), game.top());
+    EXPECT_EQ(help->y(), game.top() + RadarWindow::FixedHeight + decoration + 8);
+    for (QWidget* side : {static_cast<QWidget*>(radar), static_cast<QWidget*>(help)}) {
+        const QRect screen = w->screen()->availableGeometry();
+        EXPECT_EQ(side->x(), std::max(0, std::min(game.right() + 8, screen.right() - side->width())));
+    }
+    const QPoint helpPlace = help->pos();
+    w->findChild<QAction*>(QStringLiteral("Cop"))->trigger();
+    ASSERT_FALSE(host.HelpWindowVisible());
+    w->findChild<QAction*>(QStringLiteral("Cop"))->trigger();
+    ASSERT_TRUE(host.HelpWindowVisible());
+    help = host.helpWindow();
+    EXPECT_EQ(help->pos(), helpPlace);
+
+    const int surfaceRight = 6 + RadarForm::Width;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"})
+        EXPECT_GT(radar->findChild<QLabel*>(QString::fromLatin1(name))->x(), surfaceRight) << name;
+
+    EXPECT_EQ(help->size(), QSize(400, 330));
+    for (int k = 0; k < 8; ++k) {
+        auto* topic = help->findChild<QPushButton*>(QStringLiteral("Cmd") + QString::number(k));
+        auto* first = help->findChild<QPushButton*>(QStringLiteral("Cmd") + QString::number(k % 4));
+        auto* left = help->findChild<QPushButton*>(QStringLiteral("Cmd") + QString::number(k - k % 4));
+        ASSERT_TRUE(topic && first && left) << k;
+        EXPECT_EQ(topic->x(), first->x()) << k;
+        EXPECT_EQ(topic->y(), left->y()) << k;
+        EXPECT_EQ(topic->y() > first->y(), k >= 4) << k;
+        QTest::mouseClick(topic, Qt::LeftButton);
+        auto* answer = help->findChild<QLabel*>(QStringLiteral("Lbl") + QString::number(k));
+        ASSERT_TRUE(answer->isVisible()) << k;
+        EXPECT_LE(answer->minimumSizeHint().width(), answer->width()) << k;
+        EXPECT_LE(answer->heightForWidth(answer->width()), answer->height()) << k;
+    }
+    const QWidget* focus = help->findChild<QWidget*>(QStringLiteral("FocusCmd"));
+    EXPECT_LE(focus->width() * focus->height(), 1) << "the focus holder must not be seen";
+
+    // Hidden by a double-click, the message panel leaves the panels above it where they were.
+    auto* messages = w->findChild<QGroupBox*>(QStringLiteral("Frame5"));
+    QWidget* above = w->findChild<StatusPanel*>()->findChildren<QGroupBox*>().at(0);
+    const QRect aboveBefore = above->geometry();
+    QTest::mouseDClick(messages, Qt::LeftButton);
+    EXPECT_FALSE(messages->isVisible());
+    EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("Mess"))->isChecked());
+    QApplication::processEvents();
+    EXPECT_EQ(above->geometry(), aboveBefore);
+
+    const QStringList keys = {"reset", "stop", "start", "save", "load", "quit", "coped",
+                              "mess", "lada", "sco", "callme", "cop", "halvern"};
+    const QImage small(QStringLiteral(":/pictures/toolbar.png")), large(QStringLiteral(":/pictures/toolbar@2x.png"));
+    // The same pixels in the same size, whatever the formats and ratios say.
+    const auto same = [](const QPixmap& shown, const QImage& sheet, int index, int size) {
+        const QImage a = shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage b = sheet.copy(index * size, 0, size, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (a.size() != b.size())
+            return false;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    return false;
+        return true;
+    };
+    for (int i = 0; i < keys.size(); ++i) {
+        const QIcon icon = toolbarIcon(keys[i]);
+        EXPECT_TRUE(same(icon.pixmap(QSize(24, 24), 1.0), small, i, 24)) << keys[i].toStdString();
+        EXPECT_TRUE(same(icon.pixmap(QSize(24, 24), 2.0), large, i, 48)) << keys[i].toStdString();
+        EXPECT_EQ(icon.actualSize(QSize(48, 48)), QSize(24, 24)) << "a sharp picture, not a big one";
+    }
+    EXPECT_TRUE(toolbarIcon(QStringLiteral("nothing")).isNull());
+}
+
+// The two links hand their addresses to the desktop.
+TEST_F(CommandsWindows, LinksOpenTheirAddresses)
+{
+    GameWindowWidget* w = choose("正常Cmd");
+    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    AddressCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    w->findChild<QAction*>(QStringLiteral("LinkMe"))->trigger();
+    w->findChild<QAction*>(QStringLiteral("Toolbar1.halvern"))->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_EQ(catcher.opened, QStringList({"mailto:mibbet@example.com", "https://halvern.example.org/"}));
+}
+
 } // namespace
+
+#include "CommandsWindowsTest.moc"
