@@ -44,6 +44,8 @@ struct NullHost : GameHost {
     void CloseGameWindow() override {}
     bool GameWindowVisible() const override { return true; }
     bool HelpWindowVisible() const override { return true; }
+    void ShowHighScoreWindow() override {}
+    void CloseHighScoreWindow() override {}
     void Quit() override {}
     void PlayEffect(const QString&) override {}
     void StartMusic() override {}

@@ -51,14 +51,17 @@ void GameWindow::Toolbar1_ButtonClick(int index)
         vm.setText(QStringLiteral("Toolbar1.stop"), wasStop ? QStringLiteral("繼續") : Pause);
         break;
     }
+    case 4: SaveGame(); break;
+    case 5: LoadGame(); break;
     case 7: QuitGame(); break;
     case 9: Cop_Click(); break;
     case 10: Mess_Click(); break;
     case 11: MapLa_Click(); break;
+    case 13: ShowHighScores(); break;
     case 14: LinkMe_Click(); break;
     case 15: GameCaption_Click(); break;
     case 16: Halvern_Click(); break;
-    default: break; // saving, loading and the high scores come with their windows
+    default: break; // separators
     }
 }
 

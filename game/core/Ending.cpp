@@ -78,7 +78,7 @@ void GameWindow::EndLblTimer_Timer()
     } else if (f.EndStep == 6) {
         f.EndStep = 7;
     } else if (f.EndStep == 7) {
-        if (m.StageNo != 0 && OfferScore)
+        if (m.StageNo != 0)
             OfferScore(f.Score);
         EndLblTimer->setEnabled(false);
     }

@@ -37,6 +37,9 @@ public:
     virtual void CloseGameWindow() = 0;
     virtual bool GameWindowVisible() const = 0;
     virtual bool HelpWindowVisible() const = 0;
+    // The high-score window reads the table when it is created.
+    virtual void ShowHighScoreWindow() = 0;
+    virtual void CloseHighScoreWindow() = 0;
     // No window is left: the program ends.
     virtual void Quit() = 0;
     // The keyboard goes to the board.

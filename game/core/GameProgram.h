@@ -34,6 +34,7 @@ public:
     void setSurfaceScale(int scale) { surfaceScale_ = scale; }
 
     Module1& module() { return m_; }
+    GameHost& host() { return host_; }
     TimerDriver& timers() { return timers_; }
     ViewModel& modeView() { return modeVm_; }
     GameWindow* game() { return game_.get(); }

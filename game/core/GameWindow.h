@@ -84,8 +84,15 @@ public:
     void ResetActors();
     void GameOver(bool afterTimeOut);
     void EndOfGame();
-    // Hands the final score to the high-score table at the end of a game.
-    std::function<void(std::int32_t score)> OfferScore;
+
+    // High scores and saved games.
+    // Offers the final score of a game to the table, then shows the table.
+    void OfferScore(std::int32_t score);
+    // The high-score window opens over a disabled game window; the game runs on.
+    void ShowHighScores();
+    void SaveGame();
+    void LoadGame();
+    QString savedGamePath(const QString& name) const;
 
     // Status panel: the floating message over the board and the message panel.
     void ShowMessage(const QString& text);
@@ -140,6 +147,9 @@ private:
 
     void effectTick(const std::function<void()>& draw);
     void showMessagePanel(bool show);
+    // The typed name of a saved game, trimmed, or empty after telling the
+    // player why it cannot be one (`failTitle` heads that message).
+    QString checkedSaveName(const QString& typed, const QString& failTitle);
     void showEndTexts();
     void freeze(); // menus and toolbar off, the ending frame on its way
     void stageStartValues(); // clock, music loop point and name of the new stage

@@ -25,8 +25,9 @@ inline constexpr int VersionMinor = 0;
 
 inline QString versionText() { return QStringLiteral("%1.%2").arg(VersionMajor).arg(VersionMinor); }
 inline QString modeWindowCaption() { return QStringLiteral("Quorral ---  Ver ") + versionText() + QStringLiteral("  下載版"); }
-inline QString gameWindowCaption(const QString& modeName)
+// A loaded game sets the caption without its suffix; the next frame completes it.
+inline QString gameWindowCaptionStart(const QString& modeName)
 {
-    return QStringLiteral("   Quorral ---  Ver ") + versionText() + QStringLiteral("    [ ") + modeName +
-           QStringLiteral(" ]   下載版");
+    return QStringLiteral("   Quorral ---  Ver ") + versionText() + QStringLiteral("    [ ") + modeName + QStringLiteral(" ]");
 }
+inline QString gameWindowCaption(const QString& modeName) { return gameWindowCaptionStart(modeName) + QStringLiteral("   下載版"); }

@@ -102,6 +102,7 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     ending_->hide();
 
     binder_.bind(QStringLiteral("Caption"), this);
+    binder_.bind(QStringLiteral("Form1"), this); // locked while the high scores show
     setFixedSize(sizeHint());
     sync();
     board_->setFocus();
@@ -150,8 +151,8 @@ void GameWindowWidget::buildMenus()
             {{"GameStop", "暫停", "Ctrl+Z", &GameWindow::PauseGame},
              {"GameResect", "重新開始", "Ctrl+R", &GameWindow::RestartGame},
              separator,
-             {"saveSP", "儲存紀錄", "Ctrl+S", {}},
-             {"loadSP", "讀取紀錄", "Ctrl+L", {}},
+             {"saveSP", "儲存紀錄", "Ctrl+S", &GameWindow::SaveGame},
+             {"loadSP", "讀取紀錄", "Ctrl+L", &GameWindow::LoadGame},
              separator,
              {"GameOuit", "離開", "Ctrl+Q", &GameWindow::QuitGame}});
     QMenu* win = addMenu("Win", "環境(&W)",
@@ -161,7 +162,7 @@ void GameWindowWidget::buildMenus()
     for (QAction* a : win->actions())
         a->setCheckable(true);
     addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1", &GameWindow::GameCaption_Click}});
-    addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, {}}});
+    addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, &GameWindow::ShowHighScores}});
     addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr, &GameWindow::LinkMe_Click}});
     addMenu("LinkWeb", "連結(&L)", {{"Halvern", "連上Halvern高中全球資訊網", nullptr, &GameWindow::Halvern_Click}});
     // The test tools take effect with their own handlers; the menu and its keys exist from the start.

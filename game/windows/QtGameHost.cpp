@@ -22,6 +22,7 @@ QtGameHost::~QtGameHost()
 {
     delete radar_.data();
     delete help_.data();
+    delete highScores_.data();
 }
 
 QWidget* QtGameHost::dialogParent() const
@@ -33,7 +34,10 @@ QWidget* QtGameHost::dialogParent() const
 
 void QtGameHost::showMessage(QMessageBox::Icon icon, const QString& text, const QString& title)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, dialogParent());
+    // The game separates lines with CR (and CR LF); a message box wants LF.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, title, shown, QMessageBox::Ok, dialogParent());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
     syncWindows();
@@ -122,6 +126,27 @@ void QtGameHost::CloseSideWindows()
 {
     CloseHelpWindow();
     CloseRadarWindow();
+    CloseHighScoreWindow();
+}
+
+// Over the middle of the game window, which stays locked while it shows.
+void QtGameHost::ShowHighScoreWindow()
+{
+    if (!highScores_) {
+        highScores_ = new HighScoreWindow(*program_);
+        if (game_)
+            highScores_->move(game_->frameGeometry().center() - highScores_->rect().center());
+    }
+    syncWindows();
+    highScores_->show();
+    highScores_->raise();
+    highScores_->activateWindow();
+}
+
+void QtGameHost::CloseHighScoreWindow()
+{
+    if (highScores_)
+        highScores_->closeForProgram();
 }
 
 void QtGameHost::ShowGameWindow()
@@ -130,6 +155,7 @@ void QtGameHost::ShowGameWindow()
         game_ = new GameWindowWidget(*program_, *program_->game());
     if (!game_)
         return;
+    game_->sync(); // unlocked by the high-score window, for one
     game_->show();
     placeSideWindow(radar_, 0);
     placeSideWindow(help_, 1);

@@ -3,11 +3,11 @@
 #include "QtSound.h"
 #include "GameWindowWidget.h"
 #include "ModeWindow.h"
+#include "HighScoreWindow.h"
 #include "SideWindows.h"
 
 #include <QMessageBox>
 #include <QPointer>
-
 
 #include <random>
 
@@ -45,7 +45,8 @@ public:
     void Quit() override;
     void FocusBoard() override;
     void OpenAddress(const QString& url, bool maximized) override;
-    // Where addresses go instead of the desktop, for tests.
+    void ShowHighScoreWindow() override;
+    void CloseHighScoreWindow() override;
 
     void PlayEffect(const QString& file) override { sound().playEffect(file); }
     void StartMusic() override { sound().startMusic(); }
@@ -63,6 +64,7 @@ public:
     GameWindowWidget* gameWindow() const { return game_; }
     HelpWindow* helpWindow() const { return help_; }
     RadarWindow* radarWindow() const { return radar_; }
+    HighScoreWindow* highScoreWindow() const { return highScores_; }
     // Brings every open window in line with the core.
     void syncWindows();
 
@@ -78,5 +80,6 @@ private:
     QPointer<GameWindowWidget> game_;
     QPointer<HelpWindow> help_;
     QPointer<RadarWindow> radar_;
+    QPointer<HighScoreWindow> highScores_;
     std::mt19937 rng_{std::random_device{}()};
 };

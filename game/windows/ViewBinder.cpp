@@ -34,9 +34,11 @@ void apply(QObject* target, const QString& control, const ControlState& c)
     auto* w = qobject_cast<QWidget*>(target);
     if (!w)
         return;
-    if (control == QLatin1String("Caption"))
-        w->setWindowTitle(c.text);
-    else if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (control == QLatin1String("Caption")) {
+        w->setWindowTitle(c.text); // the window's own state has a control of its own
+        return;
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
         // The game separates lines with CR (and CR LF); a label wants LF.
         if (c.hasText)
             label->setText(QString(c.text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));

@@ -22,9 +22,9 @@ OUT = HERE / "MibbetSans.otf"
 
 def source_chars():
     chars = set()
-    for folder in ("common", "game", "editor", "resources"):
+    for folder in ("common", "game", "editor", "resources", "data"):
         for path in (ROOT / folder).rglob("*"):
-            if path.suffix in {".cpp", ".h", ".txt", ".md"} and path.is_file():
+            if path.suffix in {".cpp", ".h", ".txt", ".md", ".tm"} and path.is_file():
                 chars.update(path.read_text(encoding="utf-8", errors="ignore"))
     return {c for c in chars if ord(c) >= 0x80}
 

@@ -34,7 +34,8 @@ public:
     std::function<void()> whileBoxUp;
     QString appDir = QStringLiteral("/nonexistent");
 
-    bool modeWindowOpen = false, helpOpen = false, radarOpen = false, gameOpen = false, quit = false;
+    bool modeWindowOpen = false, helpOpen = false, radarOpen = false, gameOpen = false, quit = false,
+         highScoresOpen = false;
 
     void MsgBox(const QString& text, const QString& title) override
     {
@@ -59,7 +60,18 @@ public:
         answers.pop_front();
         return a;
     }
-    QString InputBox(const QString&, const QString&) override { return {}; }
+    std::deque<QString> inputs; // input box answers; empty (cancel) when exhausted
+    QString InputBox(const QString& prompt, const QString& title) override
+    {
+        boxes.push_back({prompt, title});
+        log << QStringLiteral("InputBox");
+        up();
+        if (inputs.empty())
+            return {};
+        const QString a = inputs.front();
+        inputs.pop_front();
+        return a;
+    }
     double Rnd() override
     {
         log << QStringLiteral("Rnd");
@@ -81,13 +93,23 @@ public:
     bool RadarWindowVisible() const override { return radarOpen; }
     void CloseSideWindows() override
     {
-        helpOpen = radarOpen = false;
+        helpOpen = radarOpen = highScoresOpen = false;
         log << QStringLiteral("CloseSideWindows");
     }
     void ShowGameWindow() override { gameOpen = true; log << QStringLiteral("ShowGameWindow"); }
     void CloseGameWindow() override { gameOpen = false; log << QStringLiteral("CloseGameWindow"); }
     bool GameWindowVisible() const override { return gameOpen; }
     bool HelpWindowVisible() const override { return helpOpen; }
+    void ShowHighScoreWindow() override
+    {
+        highScoresOpen = true;
+        log << QStringLiteral("ShowHighScoreWindow");
+    }
+    void CloseHighScoreWindow() override
+    {
+        highScoresOpen = false;
+        log << QStringLiteral("CloseHighScoreWindow");
+    }
     void Quit() override { quit = true; log << QStringLiteral("Quit"); }
     int boardFocused = 0;
     void FocusBoard() override { ++boardFocused; }

@@ -1,0 +1,55 @@
+#include "GameProgram.h"
+#include "GameWindow.h"
+#include "HighScoreFile.h"
+#include "HighScoreForm.h"
+
+// A score that beats an entry strictly asks for a name and takes that entry's
+// place; a cancelled name leaves the table alone and shows nothing.
+void GameWindow::OfferScore(std::int32_t score)
+{
+    const QString path = highscores::pathIn(host_.AppDir());
+    const highscores::Table table = highscores::read(path);
+    const int place = highscores::placeFor(table, score);
+    if (place >= 0) {
+        const QString name = highscores::oneLine(host_.InputBox(QStringLiteral("請輸入姓名後按確定"), QStringLiteral("匿名")));
+        if (closed_ || name.isEmpty())
+            return;
+        QString why;
+        if (!highscores::write(path, highscores::inserted(table, place, name, score), &why)) {
+            host_.MsgBox(QStringLiteral("無法更新排行榜：\r%1\r\r%2").arg(path, why), QStringLiteral("排行榜"));
+            if (closed_)
+                return;
+        }
+    }
+    ShowHighScores();
+}
+
+void GameWindow::ShowHighScores()
+{
+    vm.setEnabled(QStringLiteral("Form1"), false);
+    host_.ShowHighScoreWindow();
+}
+
+HighScoreForm::HighScoreForm(GameProgram& program) : program_(program)
+{
+    vm.setText(QStringLiteral("Caption"), QStringLiteral("Quorral --- 排行榜"));
+    const char* const header[] = {"排名", "大名", "分數"};
+    for (int i = 0; i < 3; ++i)
+        vm.setText(QStringLiteral("lb2") + QString::number(i), QString::fromUtf8(header[i]));
+    vm.setText(QStringLiteral("Command1"), QStringLiteral("確定"));
+    const highscores::Table table =
+        highscores::read(highscores::pathIn(program.host().AppDir()));
+    for (int i = 0; i < highscores::Entries; ++i) {
+        vm.setText(QStringLiteral("lb1") + QString::number(i), QString::number(i + 1));
+        vm.setText(QStringLiteral("names") + QString::number(i), table[i].name);
+        vm.setText(QStringLiteral("Scores") + QString::number(i), QString::number(table[i].score));
+    }
+}
+
+void HighScoreForm::Command1_Click()
+{
+    if (GameWindow* game = program_.game())
+        game->vm.setEnabled(QStringLiteral("Form1"), true);
+    program_.host().CloseHighScoreWindow();
+    program_.host().ShowGameWindow();
+}

@@ -1,0 +1,74 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace safefile {
+
+bool readHead(const QString& path, QByteArray* bytes, qint64 limit)
+{
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = f.read(limit);
+    return true;
+}
+
+QByteArray readHead(const QString& path)
+{
+    QByteArray bytes;
+    readHead(path, &bytes);
+    return bytes;
+}
+
+namespace {
+
+QString describe(QFileDevice::FileError e)
+{
+    switch (e) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("無法建立檔案（可能沒有寫入的權限）。");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        return QStringLiteral("寫入時發生錯誤（磁碟可能已滿）。");
+    case QFileDevice::RenameError:
+        return QStringLiteral("無法取代原有的檔案。");
+    default:
+        return QStringLiteral("無法寫入檔案。");
+    }
+}
+
+} // namespace
+
+bool write(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        *error = QStringLiteral("無法建立資料夾 %1。").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return false;
+    }
+    QSaveFile f(path);
+    if (info.isDir()) {
+        *error = QStringLiteral("同名的資料夾已經存在。");
+        return false;
+    }
+    if (!f.open(QIODevice::WriteOnly)) {
+        *error = describe(f.error());
+        return false;
+    }
+    if (f.write(bytes) != bytes.size()) {
+        *error = describe(f.error());
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        *error = describe(f.error());
+        return false;
+    }
+    return true;
+}
+
+} // namespace safefile

@@ -1,0 +1,80 @@
+#include "HighScoreFile.h"
+#include "SafeFile.h"
+#include "SavedGameFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A child process rewrites the high-score table and a saved game over and
+// over, switching between two versions, and is killed at a random moment,
+// hundreds of times: each file is always one version or the other, whole.
+TEST(KillWhileWriting, FilesAreAlwaysOldOrNewAndWhole)
+{
+    QTemporaryDir dir;
+    const QString table = highscores::pathIn(dir.path());
+    const QString game = dir.path() + QStringLiteral("/save/遊戲.rgm");
+    highscores::Table a, b;
+    for (int k = 0; k < highscores::Entries; ++k) {
+        a[k] = {QStringLiteral("甲%1").arg(k), 1000 - k};
+        b[k] = {QStringLiteral("乙乙乙%1").arg(k), 90000 - k};
+    }
+    savedgame::Record x, y;
+    x.Level = y.Level = 1;
+    x.GhoMvBase = y.GhoMvBase = 100;
+    y.Score = 123456;
+    y.ModeName = QStringLiteral("困難模式");
+    y.board.cells.fill(15);
+    const QByteArray tableBytes[] = {highscores::format(a), highscores::format(b)};
+    const QByteArray gameBytes[] = {savedgame::format(x), savedgame::format(y)};
+    QString why;
+    ASSERT_TRUE(highscores::write(table, a, &why));
+    ASSERT_TRUE(safefile::write(game, gameBytes[0], &why));
+
+    std::mt19937 rng(20261209);
+    std::uniform_int_distribution<int> wait(0, 8000); // microseconds
+    int killedMidWay = 0;
+    for (int run = 0; run < 300; ++run) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            QString error;
+            for (unsigned n = 0;; ++n) {
+                highscores::write(table, n % 2 ? a : b, &error);
+                safefile::write(game, gameBytes[n % 2 ? 0 : 1], &error);
+            }
+        }
+        usleep(static_cast<useconds_t>(wait(rng)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        killedMidWay += WIFSIGNALED(status);
+        const QByteArray t = contents(table), g = contents(game);
+        ASSERT_TRUE(t == tableBytes[0] || t == tableBytes[1]) << "run " << run << ": " << t.size() << " bytes";
+        ASSERT_TRUE(g == gameBytes[0] || g == gameBytes[1]) << "run " << run << ": " << g.size() << " bytes";
+        ASSERT_TRUE(savedgame::parse(g).record.has_value());
+    }
+    EXPECT_EQ(killedMidWay, 300);
+    // Scratch files left by kills that landed in the middle of a write show
+    // that the test caught writes half-done.
+    const QStringList left = QDir(dir.path() + QStringLiteral("/save")).entryList(QDir::Files);
+    EXPECT_GT(left.size(), 2) << left.join(QLatin1Char(' ')).toStdString();
+}
+
+} // namespace
