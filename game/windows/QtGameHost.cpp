@@ -62,10 +62,14 @@ bool QtGameHost::AskYesNo(const QString& text, const QString& title)
 
 QString QtGameHost::InputBox(const QString& prompt, const QString& title)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, QString(), &ok);
+    QInputDialog box(dialogParent());
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setOkButtonText(QStringLiteral("確定"));
+    box.setCancelButtonText(QStringLiteral("取消"));
+    const bool ok = box.exec() == QDialog::Accepted;
     syncWindows();
-    return ok ? answer : QString();
+    return ok ? box.textValue() : QString();
 }
 
 double QtGameHost::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
