@@ -40,10 +40,6 @@ DescriptionPanel::DescriptionPanel(ViewBinder& binder, QWidget* parent) : QGroup
         if (onScroll)
             onScroll(v);
     });
-    connect(scroll_, &QScrollBar::sliderMoved, this, [this](int v) {
-        if (onScroll)
-            onScroll(v);
-    });
 
     auto* close = new QPushButton(QStringLiteral("關閉"), this);
     close->setObjectName(QStringLiteral("Command1"));

@@ -173,7 +173,7 @@ TEST_F(Commands, DescriptionPanelStopsTheGame)
     g.VScroll1_Change(1000);
     EXPECT_EQ(g.vm["LblGame"].top, -1000);
     g.VScroll1_Change(3960); // the end: the last line at the bottom of the frame
-    EXPECT_EQ(g.vm["LblGame"].top, -3960);
+    EXPECT_EQ(std::make_pair(g.vm["LblGame"].left, g.vm["LblGame"].top), std::make_pair(0, -3960));
     g.Command1_Click();
     EXPECT_FALSE(g.vm.visible("GameFrame"));
     EXPECT_EQ(gameClock(g), running(true));

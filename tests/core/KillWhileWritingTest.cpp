@@ -49,7 +49,8 @@ TEST(KillWhileWriting, FilesAreAlwaysOldOrNewAndWhole)
 
     std::mt19937 rng(20261209);
     std::uniform_int_distribution<int> wait(0, 8000); // microseconds
-    int killedMidWay = 0;
+    int killed = 0, flips = 0;
+    QByteArray last;
     for (int run = 0; run < 300; ++run) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -64,17 +65,17 @@ TEST(KillWhileWriting, FilesAreAlwaysOldOrNewAndWhole)
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
-        killedMidWay += WIFSIGNALED(status);
+        killed += WIFSIGNALED(status);
         const QByteArray t = contents(table), g = contents(game);
         ASSERT_TRUE(t == tableBytes[0] || t == tableBytes[1]) << "run " << run << ": " << t.size() << " bytes";
         ASSERT_TRUE(g == gameBytes[0] || g == gameBytes[1]) << "run " << run << ": " << g.size() << " bytes";
         ASSERT_TRUE(savedgame::parse(g).record.has_value());
+        flips += t != last;
+        last = t;
     }
-    EXPECT_EQ(killedMidWay, 300);
-    // Scratch files left by kills that landed in the middle of a write show
-    // that the test caught writes half-done.
-    const QStringList left = QDir(dir.path() + QStringLiteral("/save")).entryList(QDir::Files);
-    EXPECT_GT(left.size(), 2) << left.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(killed, 300);
+    // The child got to write, and was caught at both versions.
+    EXPECT_GT(flips, 30);
 }
 
 } // namespace

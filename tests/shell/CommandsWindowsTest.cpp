@@ -156,8 +156,13 @@ TEST_F(CommandsWindows, SideWindowsAndTheDescription)
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(program.game()->Timer1->enabled());
     QScrollBar* scroll = panel->scrollBar();
-    EXPECT_EQ(scroll->maximum(), 3960);
-    EXPECT_EQ(scroll->singleStep(), 1000);
+    EXPECT_EQ((std::vector<int>{scroll->minimum(), scroll->maximum(), scroll->singleStep(), scroll->pageStep()}),
+              (std::vector<int>{0, 3960, 1000, 1000}));
+    // Dragging moves the text with every step of the drag.
+    scroll->setSliderDown(true);
+    scroll->setSliderPosition(2000);
+    EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("LblGame"))->y(), -2000 / 15);
+    scroll->setSliderDown(false);
     scroll->setValue(scroll->maximum());
     auto* text = panel->findChild<QLabel*>(QStringLiteral("LblGame"));
     EXPECT_EQ(text->y(), -3960 / 15);
@@ -203,7 +208,12 @@ TEST_F(CommandsWindows, PlacesAndPictures)
         const QRect screen = w->screen()->availableGeometry();
         EXPECT_EQ(side->x(), std::max(0, std::min(game.right() + 8, screen.right() - side->width())));
     }
-    const QPoint helpPlace = help->pos();
+    const QPoint helpPlace = help->pos(), radarPlace = radar->pos();
+    w->findChild<QAction*>(QStringLiteral("MapLa"))->trigger();
+    w->findChild<QAction*>(QStringLiteral("MapLa"))->trigger();
+    radar = host.radarWindow();
+    ASSERT_NE(radar, nullptr);
+    EXPECT_EQ(radar->pos(), radarPlace);
     w->findChild<QAction*>(QStringLiteral("Cop"))->trigger();
     ASSERT_FALSE(host.HelpWindowVisible());
     w->findChild<QAction*>(QStringLiteral("Cop"))->trigger();
