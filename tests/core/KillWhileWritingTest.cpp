@@ -48,10 +48,12 @@ TEST(KillWhileWriting, FilesAreAlwaysOldOrNewAndWhole)
     ASSERT_TRUE(safefile::write(game, gameBytes[0], &why));
 
     std::mt19937 rng(20261209);
-    std::uniform_int_distribution<int> wait(0, 8000); // microseconds
+    std::uniform_int_distribution<int> wait(0, 3000); // microseconds after the first round
     int killed = 0, flips = 0;
     QByteArray last;
     for (int run = 0; run < 300; ++run) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -59,8 +61,14 @@ TEST(KillWhileWriting, FilesAreAlwaysOldOrNewAndWhole)
             for (unsigned n = 0;; ++n) {
                 highscores::write(table, n % 2 ? a : b, &error);
                 safefile::write(game, gameBytes[n % 2 ? 0 : 1], &error);
+                if (n == 0 && write(started[1], "!", 1) != 1) // one whole round done
+                    _exit(1);
             }
         }
+        char signal = 0;
+        ASSERT_EQ(read(started[0], &signal, 1), 1);
+        close(started[0]);
+        close(started[1]);
         usleep(static_cast<useconds_t>(wait(rng)));
         kill(child, SIGKILL);
         int status = 0;
