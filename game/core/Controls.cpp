@@ -9,7 +9,7 @@ bool declared(const QString& name)
     static const QSet<QString> names = [] {
         QSet<QString> s;
         for (const char* n : {
-                 "Caption", "VerLbl", "Form1",
+                 "Caption", "VerLbl", "Form1", "FG",
                  // status panel, floating message, pause notice
                  "Label1", "Label3", "Label4", "Label6", "Label8", "Label9", "Label12", "Label13", "Label14",
                  "Label15", "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "LblScore", "PPPic",

@@ -140,4 +140,3 @@ void GameWindow::Form_Unload()
 }
 
 // Handlers whose work arrives with the subsystems that own them.
-void GameWindow::MouseTimer_Timer() {}

@@ -60,6 +60,28 @@ public:
     bool CheckSpriteHit() const;
     void SetFxPos();
 
+    // The mouse on the board: left steers, middle drills, right fires.
+    // Positions are in twips from the board's top left corner.
+    enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+    void FG_MouseDown(int button, Qt::KeyboardModifiers shift, double x, double y);
+    void FG_MouseMove(int buttons, Qt::KeyboardModifiers shift, double x, double y);
+    void FG_MouseUp(int button, Qt::KeyboardModifiers shift, double x, double y);
+    static int snapToCell(double twips);
+
+    // The test tools menu, F2..F9, F11, F12; they do nothing while it is disabled.
+    void Tool0_Click();
+    void Tool1_Click();
+    void Tool2_Click();
+    void Tool3_Click();
+    void Tool4_Click();
+    void Tool5_Click();
+    void Tool6_Click();
+    void Tool7_Click();
+    void Tool8_Click();
+    void Tool9_Click();
+    // Ctrl+Alt with these letters on the board switch the test tools on and off.
+    static constexpr int ToolsOnKey = Qt::Key_M, ToolsOffKey = Qt::Key_N;
+
     // Pickups.
     void CheckEat();
     bool CheckBall() const;
@@ -147,6 +169,9 @@ private:
 
     void effectTick(const std::function<void()>& draw);
     void showMessagePanel(bool show);
+    void setMouseTarget(double x, double y); // only while the character rests
+    bool toolsOn() const { return vm.enabled(QStringLiteral("Tool")); }
+    void toolResult(const QString& result);
     // The typed name of a saved game, trimmed, or empty after telling the
     // player why it cannot be one (`failTitle` heads that message).
     QString checkedSaveName(const QString& typed, const QString& failTitle);

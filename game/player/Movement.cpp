@@ -11,8 +11,15 @@ void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     if (vm.visible(QStringLiteral("EndFm")))
         return;
+    // The test tools' chords come before the pause test: they work while paused.
+    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) ==
+        (Qt::ControlModifier | Qt::AltModifier)) {
+        if (key == ToolsOnKey)
+            vm.setEnabled(QStringLiteral("Tool"), true);
+        else if (key == ToolsOffKey)
+            vm.setEnabled(QStringLiteral("Tool"), false);
+    }
     const bool paused = vm.visible(QStringLiteral("Label23"));
-    (void)modifiers; // the test-menu chords arrive with the test menu
     // Special keys first; all but Enter wait while the game is paused.
     switch (key) {
     case Qt::Key_Return:

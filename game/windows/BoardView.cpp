@@ -3,9 +3,45 @@
 #include "Surface.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QPixmap>
 
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+// The game numbers the buttons 1 (left), 2 (right) and 4 (middle).
+int gameButtons(Qt::MouseButtons b)
+{
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+// The pointers as the art script lays them out, with their hot spots: the
+// tip of each arrow, the centre of the neutral one.
+QCursor boardCursor(const QString& name)
+{
+    static const struct {
+        const char* name;
+        int hotX, hotY;
+    } pointers[] = {{"MoiUp", 16, 1}, {"MoiRight", 30, 16}, {"MoiDown", 16, 30}, {"MoiLeft", 1, 16}, {"MoiC", 16, 16}};
+    static const QPixmap small(QStringLiteral(":/pictures/pointers.png"));
+    static const QPixmap large(QStringLiteral(":/pictures/pointers@2x.png"));
+    for (int i = 0; i < 5; ++i) {
+        if (name != QLatin1String(pointers[i].name))
+            continue;
+        // The sharper picture where a point has more than one pixel.
+        const bool sharp = qGuiApp->devicePixelRatio() > 1;
+        QPixmap pm = sharp ? large.copy(i * 64, 0, 64, 64) : small.copy(i * 32, 0, 32, 32);
+        pm.setDevicePixelRatio(sharp ? 2 : 1);
+        return QCursor(pm, pointers[i].hotX, pointers[i].hotY);
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
+} // namespace
 
 BoardView::BoardView(Surface& fg, QWidget* parent) : QWidget(parent), fg_(fg)
 {
@@ -13,6 +49,40 @@ BoardView::BoardView(Surface& fg, QWidget* parent) : QWidget(parent), fg_(fg)
     setFixedSize(Surface::Width, Surface::Height);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true); // the pointer follows the target even with no button held
+}
+
+void BoardView::setPointer(const QString& name)
+{
+    if (name == pointer_)
+        return;
+    pointer_ = name;
+    setCursor(boardCursor(name));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* e)
+{
+    setFocus();
+    if (onMouseDown)
+        onMouseDown(gameButtons(e->button()), e->modifiers(), e->position().x() * TwipsPerPixel,
+                    e->position().y() * TwipsPerPixel);
+    e->accept();
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouseMove)
+        onMouseMove(gameButtons(e->buttons()), e->modifiers(), e->position().x() * TwipsPerPixel,
+                    e->position().y() * TwipsPerPixel);
+    e->accept();
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onMouseUp)
+        onMouseUp(gameButtons(e->button()), e->modifiers(), e->position().x() * TwipsPerPixel,
+                  e->position().y() * TwipsPerPixel);
+    e->accept();
 }
 
 void BoardView::refresh()

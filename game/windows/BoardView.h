@@ -22,13 +22,26 @@ public:
     // made meanwhile will not reach the board.
     std::function<void()> onFocusLost;
 
+    // Mouse presses, moves (with or without buttons) and releases, with
+    // the game's button numbers (left 1, right 2, middle 4) and the position
+    // in twips from the board's top left corner.
+    std::function<void(int button, Qt::KeyboardModifiers, double x, double y)> onMouseDown, onMouseMove, onMouseUp;
+    // One of the board's pointers (MoiUp, MoiRight, MoiDown, MoiLeft, MoiC),
+    // or the ordinary arrow for an empty name.
+    void setPointer(const QString& name);
+    QString pointer() const { return pointer_; }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     bool focusNextPrevChild(bool) override { return false; } // Tab and arrows stay with the board
 
 private:
     Surface& fg_;
+    QString pointer_;
 };

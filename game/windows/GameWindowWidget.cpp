@@ -61,6 +61,7 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
                                           " border-radius: 3px;"));
     message->setAlignment(Qt::AlignCenter);
     message->setFixedSize(2385 / 15, 255 / 15 + 2);
+    message->setAttribute(Qt::WA_TransparentForMouseEvents); // clicks go through to the board
     binder_.bind(QStringLiteral("Label14"), message);
 
     // The pause notice over the board.
@@ -84,6 +85,18 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     };
     board_->onKeyUp = [this](int key, Qt::KeyboardModifiers mods) {
         game_.FG_KeyUp(key, mods);
+        sync();
+    };
+    board_->onMouseDown = [this](int button, Qt::KeyboardModifiers mods, double x, double y) {
+        game_.FG_MouseDown(button, mods, x, y);
+        sync();
+    };
+    board_->onMouseMove = [this](int buttons, Qt::KeyboardModifiers mods, double x, double y) {
+        game_.FG_MouseMove(buttons, mods, x, y);
+        sync();
+    };
+    board_->onMouseUp = [this](int button, Qt::KeyboardModifiers mods, double x, double y) {
+        game_.FG_MouseUp(button, mods, x, y);
         sync();
     };
     // A release made while a message box has the keyboard would never arrive,
@@ -165,18 +178,18 @@ void GameWindowWidget::buildMenus()
     addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, &GameWindow::ShowHighScores}});
     addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr, &GameWindow::LinkMe_Click}});
     addMenu("LinkWeb", "連結(&L)", {{"Halvern", "連上Halvern高中全球資訊網", nullptr, &GameWindow::Halvern_Click}});
-    // The test tools take effect with their own handlers; the menu and its keys exist from the start.
+    // The test tools; their keys work only while the menu is enabled (Ctrl+Alt+M and Ctrl+Alt+N on the board).
     addMenu("Tool", "＊測試用＊",
-            {{"Tool0", "鬼的移動加快", "F2", {}},
-             {"Tool1", "關閉鬼的移動", "F3", {}},
-             {"Tool2", "等級最大最小切換", "F4", {}},
-             {"Tool3", "PP值+10", "F5", {}},
-             {"Tool4", "角色前方河流通道切換", "F6", {}},
-             {"Tool5", "清空所有物件(跳關)", "F7", {}},
-             {"Tool6", "遊戲限制時間5秒化", "F8", {}},
-             {"Tool7", "生命99化", "F9", {}},
-             {"Tool8", "切換隱形", "F11", {}},
-             {"Tool9", "分數+1000", "F12", {}}});
+            {{"Tool0", "鬼的移動加快", "F2", &GameWindow::Tool0_Click},
+             {"Tool1", "關閉鬼的移動", "F3", &GameWindow::Tool1_Click},
+             {"Tool2", "等級最大最小切換", "F4", &GameWindow::Tool2_Click},
+             {"Tool3", "PP值+10", "F5", &GameWindow::Tool3_Click},
+             {"Tool4", "角色前方河流通道切換", "F6", &GameWindow::Tool4_Click},
+             {"Tool5", "清空所有物件(跳關)", "F7", &GameWindow::Tool5_Click},
+             {"Tool6", "遊戲限制時間5秒化", "F8", &GameWindow::Tool6_Click},
+             {"Tool7", "生命99化", "F9", &GameWindow::Tool7_Click},
+             {"Tool8", "切換隱形", "F11", &GameWindow::Tool8_Click},
+             {"Tool9", "分數+1000", "F12", &GameWindow::Tool9_Click}});
 }
 
 void GameWindowWidget::buildToolbar()
@@ -212,6 +225,7 @@ void GameWindowWidget::buildToolbar()
 void GameWindowWidget::sync()
 {
     binder_.sync(game_.vm);
+    board_->setPointer(game_.vm.image(QStringLiteral("FG")));
     board_->refresh();
 }
 

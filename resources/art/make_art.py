@@ -133,7 +133,7 @@ def contact_sheet(tiles, sets):
     pad = 22
     assembled_h = 3 * 40 + 40
     width = max(cols * (cell + 8) + 16, 90 + 16 * (cell // 2 + 26) + 16)
-    height = tile_rows * (cell + pad) + sprite_rows * (cell // 2 + pad + 10) + assembled_h + 60
+    height = tile_rows * (cell + pad) + sprite_rows * (cell // 2 + pad + 10) + assembled_h + 60 + 110
     sheet = Image.new("RGB", (width, height), (60, 60, 70))
     d = ImageDraw.Draw(sheet)
     y = 8
@@ -165,6 +165,20 @@ def contact_sheet(tiles, sets):
                 img = tiles[code]
                 sheet.paste(img.resize((img.width * 2, img.height * 2), Image.NEAREST), (x + c * 40, y + r * 40))
         x += len(g[0]) * 40 + 16
+    # The board's mouse pointers (make_pointers.py), at 2x on a board-black
+    # and a light ground, with their names.
+    y += 3 * 40 + 16
+    pointers = OUT / "pointers@2x.png"
+    if pointers.exists():
+        d.text((8, y), "pointers", fill=(200, 255, 200), font=font)
+        strip = Image.open(pointers).convert("RGBA")
+        names = ["MoiUp", "MoiRight", "MoiDown", "MoiLeft", "MoiC"]
+        for i, name in enumerate(names):
+            for j, ground in enumerate(((0, 0, 0, 255), (200, 200, 190, 255))):
+                tile = Image.new("RGBA", (64, 64), ground)
+                tile.alpha_composite(strip.crop((i * 64, 0, i * 64 + 64, 64)))
+                sheet.paste(tile.convert("RGB"), (90 + i * 150 + j * 68, y))
+            d.text((90 + i * 150, y + 68), name, fill=(220, 220, 220), font=font)
     sheet.save(OUT / "contact-sheet.png", optimize=True)
 
 
