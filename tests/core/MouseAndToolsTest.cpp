@@ -206,6 +206,17 @@ TEST_F(MouseAndTools, TestTools)
              EXPECT_EQ(g.vm.text("Label6"), QStringLiteral("99"));
              EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("舊"));
          }},
+        {"F11 while invisible from A", [&] {
+             g.f.PP = 20;
+             g.UseInvisibility();
+             ASSERT_EQ(m.SprHide, On);
+         }, &GameWindow::Tool8_Click, "隱形關閉",
+         [&] {
+             EXPECT_EQ(m.SprHide, Off);
+             EXPECT_EQ(g.f.HideSec, 0);
+             EXPECT_FALSE(g.vm.visible("Label3") || g.vm.visible("Label4"));
+             EXPECT_EQ(g.f.PP, 5) << "the A key paid, the tool does not refund";
+         }},
         {"F11 on", [&] { g.f.HideSec = 3; host.sound.clear(); }, &GameWindow::Tool8_Click, "隱形打開",
          [&] {
              EXPECT_EQ(m.SprHide, On);
