@@ -1,8 +1,6 @@
 #include "Pictures.h"
 
-#include "TileCatalogue.h"
-
-#include <QPainter>
+#include "TilePictures.h"
 
 #include <algorithm>
 #include <map>
@@ -10,9 +8,6 @@
 namespace {
 
 constexpr int Cell = 20;
-constexpr int SheetColumns = 16;
-// Slot of the placeholder in the tile sheet: a slot no code with a picture uses.
-constexpr int PlaceholderSlot = 127;
 
 // The sheets are compiled into the program.
 QImage load(const QString& path, int scale)
@@ -23,23 +18,12 @@ QImage load(const QString& path, int scale)
     return img;
 }
 
-// A black hole in a magenta frame: never mistaken for a tile.
-void paintPlaceholder(QImage& sheet, int scale)
-{
-    const QRect slot((PlaceholderSlot % SheetColumns) * Cell * scale, (PlaceholderSlot / SheetColumns) * Cell * scale,
-                     Cell * scale, Cell * scale);
-    QPainter p(&sheet);
-    p.fillRect(slot, QColor(255, 0, 255));
-    p.fillRect(slot.adjusted(6 * scale, 6 * scale, -6 * scale, -6 * scale), Qt::black);
-}
-
 } // namespace
 
 Pictures::Pictures(int scale)
-    : scale_(scale), tiles_(load(QStringLiteral(":/pictures/tiles.png"), scale)),
+    : scale_(scale), tiles_(TilePictures::forScale(scale).sheet()),
       sprites_(load(QStringLiteral(":/pictures/sprites.png"), scale))
 {
-    paintPlaceholder(tiles_, scale);
 }
 
 const Pictures& Pictures::forScale(int scale)
@@ -52,11 +36,7 @@ const Pictures& Pictures::forScale(int scale)
     return *pictures;
 }
 
-QPoint Pictures::tileAt(TileCode code) const
-{
-    const int slot = tiles::hasPicture(code) ? code : PlaceholderSlot;
-    return {(slot % SheetColumns) * Cell * scale_, (slot / SheetColumns) * Cell * scale_};
-}
+QPoint Pictures::tileAt(TileCode code) const { return TilePictures::forScale(scale_).slotOf(code); }
 
 QPoint Pictures::spriteAt(SpriteSet set, int index) const
 {

@@ -1,5 +1,7 @@
 #include "SavedGameFile.h"
 
+#include "FileNames.h"
+
 #include <QList>
 
 #include <limits>
@@ -178,24 +180,6 @@ QByteArray format(const Record& r)
     return out;
 }
 
-QString nameProblem(const QString& name)
-{
-    if (name.isEmpty())
-        return QStringLiteral("紀錄名不能只有空白。");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("紀錄名不能含有「/」或「\\」。");
-    if (name.contains(QLatin1String("..")))
-        return QStringLiteral("紀錄名不能含有「..」。");
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control)
-            return QStringLiteral("紀錄名不能含有控制字元。");
-        if (QStringLiteral("<>:\"|?*").contains(c))
-            return QStringLiteral("紀錄名不能含有 < > : \" | ? * 這些字元。");
-    }
-    // Most file systems take at most 255 bytes for a name, ".rgm" included.
-    if (name.toUtf8().size() + 4 > 255)
-        return QStringLiteral("紀錄名太長了。");
-    return {};
-}
+QString nameProblem(const QString& name) { return filenames::problem(name, QStringLiteral(".rgm")); }
 
 } // namespace savedgame

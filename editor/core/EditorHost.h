@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+// Everything that leaves the editor's model: modal boxes and the program's
+// folder. The windows implement it; tests script it.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    // Modal message with the exclamation icon and one OK button.
+    virtual void MsgBox(const QString& text, const QString& title) = 0;
+    // Modal one-line input box with an empty field; empty when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title) = 0;
+    // The folder that holds the program and its map/ folder.
+    virtual QString AppDir() const = 0;
+};

@@ -1,0 +1,200 @@
+#include "EditorModel.h"
+
+#include "FileNames.h"
+#include "StageMapText.h"
+#include "TileCatalogue.h"
+#include "TilePictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int CellTwips = 300;
+constexpr int Cell = 20; // pixels
+const QString NameTitle = QStringLiteral("檔名");
+
+} // namespace
+
+const std::vector<EditorModel::PaletteGroup>& EditorModel::palette()
+{
+    static const std::vector<PaletteGroup> groups = {
+        {"可破壞圖塊", {{0, 90, 2, 91}, {1, 4, 5, 92}}},
+        {"不可破壞圖塊", {{77, 101, 76, 102}, {78, 79, 3, 103}, {100}}},
+        {"道具圖塊", {{7, 11, 9, 6}, {8, 12, 14, 10}, {13}}},
+        {"動畫圖塊", {{55, 20, 84, 50}}},
+        {"地道圖塊", {{80, 81}}},
+        {"通道圖塊", {{17, 18, 15}}},
+        {"二拼圖塊", {{61, 62, 63, 64}, {117, 118, 121, 122}, {119, 120}}},
+        {"四拼圖塊", {{105, 107, 113, 115}, {106, 108, 114, 116}, {109, 111}, {110, 112}}},
+        {"九拼圖塊", {{66, 67, 68}, {69, 70, 71}, {72, 73, 74}}},
+    };
+    return groups;
+}
+
+bool EditorModel::onPalette(TileCode code)
+{
+    for (const PaletteGroup& g : palette())
+        for (const auto& column : g.columns)
+            for (TileCode c : column)
+                if (c == code)
+                    return true;
+    return false;
+}
+
+QString EditorModel::title()
+{
+    return QStringLiteral("   Quorral！ ---  Ver 4.0  Tessaly");
+}
+
+EditorModel::EditorModel(EditorHost& host, int scale)
+    : FG(BoardCols * Cell * scale, BoardRows * Cell * scale, QImage::Format_RGB32), host_(host), scale_(scale)
+{
+    FG.fill(Qt::black); // nothing drawn yet
+    pick(LeftButton, 1);
+    pick(RightButton, 0);
+}
+
+void EditorModel::pick(int button, TileCode code)
+{
+    const QString label = QStringLiteral("代碼 ") + QString::number(code);
+    if (button == LeftButton) {
+        NowCode = code;
+        label2 = label;
+    } else if (button == RightButton) {
+        NewCode = code;
+        label3 = label;
+    }
+}
+
+void EditorModel::drawCell(int col, int row)
+{
+    const TilePictures& pics = TilePictures::forScale(scale_);
+    QPainter p(&FG);
+    // The grapes' narrower picture leaves the rest of the cell as it was.
+    p.drawImage(QPoint(col * Cell * scale_, row * Cell * scale_), pics.sheet(), pics.pictureOf(EdBoard(col, row)));
+}
+
+void EditorModel::paintAt(int button, double x, double y)
+{
+    if (!boardEnabled || (button != LeftButton && button != RightButton))
+        return;
+    const int col = static_cast<int>(std::floor(x / CellTwips)), row = static_cast<int>(std::floor(y / CellTwips));
+    if (!Board::inside(col, row))
+        return;
+    EdBoard(col, row) = button == LeftButton ? NowCode : NewCode;
+    drawCell(col, row);
+}
+
+void EditorModel::DrawBoard()
+{
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            drawCell(c, r);
+}
+
+// A find value that is no number, or a replacement that is no palette code,
+// is refused with a word to the designer; the board is left alone.
+void EditorModel::Command2_Click(const QString& find, const QString& replacement)
+{
+    const QString title = QStringLiteral("填充功能");
+    bool findOk = false, replaceOk = false;
+    const double findValue = find.trimmed().toDouble(&findOk);
+    const double replaceValue = replacement.trimmed().toDouble(&replaceOk);
+    if (!findOk) {
+        host_.MsgBox(QStringLiteral("「%1」不是數字：\r請在「取代為」左邊的框輸入要被取代的圖塊代碼。").arg(find), title);
+        return;
+    }
+    // A fraction rounds to the nearest whole code, a half to the even one.
+    const double rounded = replaceOk ? std::nearbyint(replaceValue) : -1;
+    if (!replaceOk || rounded < -32768 || rounded > 32767 || !onPalette(static_cast<TileCode>(rounded))) {
+        host_.MsgBox(QStringLiteral("「%1」不是圖塊代碼：\r請在「取代為」右邊的框輸入調色盤上的一個代碼。").arg(replacement),
+                     title);
+        return;
+    }
+    const auto code = static_cast<TileCode>(rounded);
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            if (findValue == EdBoard(c, r)) {
+                EdBoard(c, r) = code;
+                drawCell(c, r);
+            }
+}
+
+QString EditorModel::mapPath(const QString& name) const
+{
+    return QDir::toNativeSeparators(host_.AppDir() + QStringLiteral("/map/map") + name);
+}
+
+QString EditorModel::checkedName(const QString& typed, const QString& title)
+{
+    const QString problem = filenames::problem(typed, QStringLiteral("map"));
+    if (problem.isEmpty())
+        return typed;
+    host_.MsgBox(QStringLiteral("「%1」不能當作地圖檔名：\r%2").arg(typed, problem), title);
+    return {};
+}
+
+void EditorModel::SaveFile_Click()
+{
+    if (!boardEnabled) {
+        host_.MsgBox(QStringLiteral("編輯錯誤\r您還未編輯任何地圖"), QStringLiteral("錯誤"));
+        return;
+    }
+    int ends80 = 0, ends81 = 0;
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r) {
+            ends80 += EdBoard(c, r) == 80;
+            ends81 += EdBoard(c, r) == 81;
+        }
+    if (!((ends80 == 1 && ends81 == 1) || (ends80 == 0 && ends81 == 0))) {
+        host_.MsgBox(QStringLiteral("編輯錯誤\r若您在地圖上增加了地道圖塊\r則地圖上必須同時擁有\r單一的編號80地道圖塊\r"
+                                    "單一的編號81地道圖塊"),
+                     QStringLiteral("錯誤訊息"));
+        return;
+    }
+    const QString typed = host_.InputBox(QStringLiteral("輸入檔名"), NameTitle);
+    if (typed.isEmpty())
+        return;
+    const QString name = checkedName(typed, NameTitle);
+    if (name.isEmpty())
+        return;
+    for (const auto& [c, r] : {std::pair{PlayerCol, PlayerRow}, std::pair{GhostCol, GhostRow}}) {
+        EdBoard(c, r) = tiles::Floor;
+        drawCell(c, r);
+    }
+    const QString path = mapPath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!stagemap::write(QFile::encodeName(path).toStdString(), EdBoard)) {
+        host_.MsgBox(QStringLiteral("無法儲存地圖檔：\r%1\r\r原有的檔案沒有改變。").arg(path), QStringLiteral("Save"));
+        return;
+    }
+    host_.MsgBox(QStringLiteral("存檔成功!!!"), QStringLiteral("Save"));
+}
+
+// The board counts as edited from the moment a load starts, cancelled or not.
+// A file that cannot be read leaves the board as it was.
+void EditorModel::LoadFile_Click()
+{
+    boardEnabled = true;
+    const QString typed = host_.InputBox(QStringLiteral("輸入檔名"), NameTitle);
+    if (typed.isEmpty())
+        return;
+    const QString name = checkedName(typed, NameTitle);
+    if (name.isEmpty())
+        return;
+    const QString path = mapPath(name);
+    const stagemap::ReadResult r = stagemap::read(QFile::encodeName(path).toStdString());
+    if (!r.ok()) {
+        host_.MsgBox(QStringLiteral("無法載入地圖檔：\r%1\r\r%2\r\r畫面上的地圖沒有改變。").arg(path, stagemap::problemText(r)),
+                     QStringLiteral("Load"));
+        return;
+    }
+    EdBoard = r.board;
+    DrawBoard();
+    host_.MsgBox(QStringLiteral("取出檔案成功!!!"), QStringLiteral("Load"));
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include "Board.h"
+#include "EditorHost.h"
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// The editor's board store, the two selected tiles and the board picture,
+// with the operations of the main window: picking, painting, filling,
+// saving and loading maps.
+class EditorModel {
+public:
+    explicit EditorModel(EditorHost& host, int scale = 1);
+
+    // Mouse buttons as the editor numbers them.
+    enum Button { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+    // The palette, group by group: caption and codes column by column.
+    struct PaletteGroup {
+        const char* caption;
+        std::vector<std::vector<TileCode>> columns;
+    };
+    static const std::vector<PaletteGroup>& palette();
+    static bool onPalette(TileCode code);
+
+    // A press on a palette thumbnail: left picks NowCode, right NewCode.
+    void pick(int button, TileCode code);
+    // A press on the board at (x, y) twips from its top-left corner paints
+    // one cell, once the board is enabled.
+    void paintAt(int button, double x, double y);
+    // Redraws all 520 cells, column by column.
+    void DrawBoard();
+
+    // "執行填充": every cell holding the find value gets the replacement.
+    void Command2_Click(const QString& find, const QString& replacement);
+    // "儲存" and "載入".
+    void SaveFile_Click();
+    void LoadFile_Click();
+
+    // The file a typed name stands for: map/map + name below the program folder.
+    QString mapPath(const QString& name) const;
+
+    Board EdBoard;
+    TileCode NowCode = 1;
+    TileCode NewCode = 0;
+    bool boardEnabled = false; // also "the board has been edited"
+    QString label2, label3;    // "代碼 k" under the two tiles
+    QImage FG;                 // the board as shown, 520 x 400 at the scale
+    static QString title();
+
+    // Start cells, set to floor before every save.
+    static constexpr int PlayerCol = 1, PlayerRow = 18, GhostCol = 13, GhostRow = 3;
+
+private:
+    void drawCell(int col, int row);
+    // The typed name, or empty after telling why it cannot name a map.
+    QString checkedName(const QString& typed, const QString& title);
+
+    EditorHost& host_;
+    int scale_;
+};

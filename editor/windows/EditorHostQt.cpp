@@ -1,0 +1,31 @@
+#include "EditorHostQt.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+void EditorHostQt::MsgBox(const QString& text, const QString& title)
+{
+    // The editor separates lines with CR; a message box wants LF.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::Warning, title, shown, QMessageBox::Ok, parent_);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
+    box.exec();
+}
+
+QString EditorHostQt::InputBox(const QString& prompt, const QString& title)
+{
+    QInputDialog box(parent_);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setOkButtonText(QStringLiteral("確定"));
+    box.setCancelButtonText(QStringLiteral("取消"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QString EditorHostQt::AppDir() const
+{
+    return appDir_.isEmpty() ? QCoreApplication::applicationDirPath() : appDir_;
+}

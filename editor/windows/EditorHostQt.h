@@ -1,0 +1,20 @@
+#pragma once
+#include "EditorHost.h"
+
+class QWidget;
+
+// The editor's host on real windows: message and input boxes over the main window.
+class EditorHostQt : public EditorHost {
+public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+    // Where map/ is looked for; the program's own folder by default.
+    void setAppDir(const QString& dir) { appDir_ = dir; }
+
+    void MsgBox(const QString& text, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title) override;
+    QString AppDir() const override;
+
+private:
+    QWidget* parent_ = nullptr;
+    QString appDir_;
+};

@@ -1,0 +1,205 @@
+#include "EditorWindow.h"
+
+#include "PaletteStrip.h"
+#include "TilePictures.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+int editorButton(Qt::MouseButton b)
+{
+    return b == Qt::LeftButton ? EditorModel::LeftButton : b == Qt::RightButton ? EditorModel::RightButton
+                                                                                 : EditorModel::MiddleButton;
+}
+
+// A tile at 25 x 25, as the two selected tiles show.
+QPixmap bigTile(TileCode code, qreal ratio)
+{
+    const TilePictures& pics = TilePictures::forScale(ratio > 1 ? 2 : 1);
+    QPixmap pm(QSize(25, 25) * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::black);
+    QPainter p(&pm);
+    const QRect source = pics.pictureOf(code);
+    p.drawImage(QRectF(0, 0, source.width() * 25.0 / source.height(), 25), pics.sheet(), source);
+    return pm;
+}
+
+} // namespace
+
+EditorBoard::EditorBoard(EditorModel& model, QWidget* parent) : QWidget(parent), model_(model)
+{
+    setObjectName(QStringLiteral("FG"));
+    setFixedSize(BoardCols * 20, BoardRows * 20);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setToolTip(QStringLiteral("左鍵與右鍵各畫一格"));
+}
+
+void EditorBoard::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const qreal s = static_cast<qreal>(model_.FG.width()) / width();
+    for (const QRect& r : e->region())
+        p.drawImage(QRectF(r), model_.FG, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+}
+
+void EditorBoard::mousePressEvent(QMouseEvent* e)
+{
+    model_.paintAt(editorButton(e->button()), e->position().x() * TwipsPerPixel, e->position().y() * TwipsPerPixel);
+    update();
+    if (onPainted)
+        onPainted();
+    e->accept();
+}
+
+EditorWindow::EditorWindow(const QString& appDir)
+    : model_(host_, static_cast<int>(std::ceil(qApp->devicePixelRatio())))
+{
+    host_.setParent(this);
+    host_.setAppDir(appDir);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(EditorModel::title());
+
+    auto* save = menuBar()->addAction(QStringLiteral("儲存"));
+    save->setObjectName(QStringLiteral("SaveFile"));
+    connect(save, &QAction::triggered, this, [this] { run([this] { model_.SaveFile_Click(); }); });
+    auto* load = menuBar()->addAction(QStringLiteral("載入"));
+    load->setObjectName(QStringLiteral("LoadFile"));
+    connect(load, &QAction::triggered, this, [this] { run([this] { model_.LoadFile_Click(); }); });
+    auto* generate = menuBar()->addAction(QStringLiteral("產生迷宮"));
+    generate->setObjectName(QStringLiteral("Generate_Maze")); // the maze generator comes with the base pattern
+
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(644, 527);
+    setCentralWidget(client);
+
+    // The board in a thin border at the top left.
+    auto* border = new QFrame(client);
+    border->setFrameShape(QFrame::Box);
+    border->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #5a5670; background: black; }"));
+    border->setGeometry(0, 0, 524, 404);
+    board_ = new EditorBoard(model_, border);
+    board_->move(2, 2);
+    board_->onPainted = [this] { sync(); };
+
+    // The palette strip slides inside its window, moved by the scroll bar.
+    auto* window = new QFrame(client);
+    window->setObjectName(QStringLiteral("Frame5"));
+    window->setGeometry(0, 408, 7575 / TwipsPerPixel, PaletteStrip::Height);
+    strip_ = new PaletteStrip(window);
+    strip_->onPick = [this](int button, int code) {
+        model_.pick(button, static_cast<TileCode>(code));
+        sync();
+    };
+    scroll_ = new QScrollBar(Qt::Horizontal, client);
+    scroll_->setObjectName(QStringLiteral("HScroll1"));
+    scroll_->setGeometry(0, 408 + PaletteStrip::Height + 2, 7575 / TwipsPerPixel, 17);
+    scroll_->setRange(0, 10110 - 7575);
+    scroll_->setSingleStep(1000);
+    scroll_->setPageStep(1000);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) { strip_->move(-v / TwipsPerPixel, 0); });
+
+    // The right-hand column.
+    auto* side = new QWidget(client);
+    side->setGeometry(530, 0, 114, 527);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 4);
+    column->setSpacing(5);
+    auto* pattern = new QLineEdit;
+    pattern->setObjectName(QStringLiteral("Text1"));
+    pattern->setReadOnly(true);
+    pattern->setFocusPolicy(Qt::NoFocus);
+    column->addWidget(pattern);
+    auto* maze = new QLabel;
+    maze->setObjectName(QStringLiteral("Maze"));
+    maze->setFixedSize(90, 90);
+    maze->setStyleSheet(QStringLiteral("background: white; border: 1px solid #888;"));
+    column->addWidget(maze, 0, Qt::AlignHCenter);
+    auto* editPattern = new QPushButton(QStringLiteral("編輯基底圖群"));
+    editPattern->setObjectName(QStringLiteral("Command3"));
+    column->addWidget(editPattern);
+
+    auto* fill = new QGroupBox(QStringLiteral("填充功能"));
+    auto* fillGrid = new QGridLayout(fill);
+    fillGrid->setContentsMargins(3, 3, 3, 3);
+    fillGrid->setHorizontalSpacing(2);
+    find_ = new QLineEdit;
+    find_->setObjectName(QStringLiteral("Text2"));
+    replacement_ = new QLineEdit;
+    replacement_->setObjectName(QStringLiteral("Text3"));
+    auto* with = new QLabel(QStringLiteral("取代為"));
+    with->setStyleSheet(QStringLiteral("font-size: 11px;"));
+    for (QLineEdit* box : {find_, replacement_}) {
+        box->setFixedWidth(30);
+        box->setAlignment(Qt::AlignCenter);
+    }
+    auto* doFill = new QPushButton(QStringLiteral("執行填充"));
+    doFill->setObjectName(QStringLiteral("Command2"));
+    connect(doFill, &QPushButton::clicked, this,
+            [this] { run([this] { model_.Command2_Click(find_->text(), replacement_->text()); }); });
+    fillGrid->addWidget(find_, 0, 0);
+    fillGrid->addWidget(with, 0, 1);
+    fillGrid->addWidget(replacement_, 0, 2);
+    fillGrid->addWidget(doFill, 1, 0, 1, 3);
+    column->addWidget(fill);
+
+    auto* tiles = new QHBoxLayout;
+    const auto tileBox = [&](const char* caption, const char* image, const char* label, QLabel*& img, QLabel*& text) {
+        auto* box = new QGroupBox(QString::fromUtf8(caption));
+        auto* v = new QVBoxLayout(box);
+        v->setContentsMargins(2, 2, 2, 2);
+        img = new QLabel;
+        img->setObjectName(QString::fromLatin1(image));
+        img->setFixedSize(25, 25);
+        text = new QLabel;
+        text->setObjectName(QString::fromLatin1(label));
+        text->setAlignment(Qt::AlignCenter);
+        v->addWidget(img, 0, Qt::AlignHCenter);
+        v->addWidget(text);
+        tiles->addWidget(box);
+    };
+    tileBox("左鍵", "NowImg", "Label2", nowImg_, label2_);
+    tileBox("右鍵", "NewImg", "Label3", newImg_, label3_);
+    column->addLayout(tiles);
+    column->addStretch(1);
+    auto* generateButton = new QPushButton(QStringLiteral("產生迷宮"));
+    generateButton->setObjectName(QStringLiteral("Command1"));
+    column->addWidget(generateButton);
+    auto* quit = new QPushButton(QStringLiteral("離開"));
+    quit->setObjectName(QStringLiteral("Command4"));
+    connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
+    column->addWidget(quit);
+
+    sync();
+}
+
+void EditorWindow::run(const std::function<void()>& command)
+{
+    command();
+    sync();
+}
+
+void EditorWindow::sync()
+{
+    board_->setEnabled(model_.boardEnabled);
+    board_->update();
+    const qreal ratio = devicePixelRatioF();
+    nowImg_->setPixmap(bigTile(model_.NowCode, ratio));
+    newImg_->setPixmap(bigTile(model_.NewCode, ratio));
+    label2_->setText(model_.label2);
+    label3_->setText(model_.label3);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "EditorHostQt.h"
+#include "EditorModel.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class PaletteStrip;
+
+// The board of the editor: shows the model's picture; a press paints a cell.
+class EditorBoard : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorBoard(EditorModel& model, QWidget* parent = nullptr);
+    std::function<void()> onPainted;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    EditorModel& model_;
+};
+
+// Tessaly's main window Form1: board, palette strip with its scroll bar, the
+// fill tool, the two selected tiles, and the commands.
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindow(const QString& appDir = QString());
+    EditorModel& model() { return model_; }
+    // Brings the widgets in line with the model.
+    void sync();
+
+private:
+    void run(const std::function<void()>& command);
+
+    EditorHostQt host_;
+    EditorModel model_;
+    EditorBoard* board_ = nullptr;
+    PaletteStrip* strip_ = nullptr;
+    QScrollBar* scroll_ = nullptr;
+    QLabel *nowImg_ = nullptr, *newImg_ = nullptr, *label2_ = nullptr, *label3_ = nullptr;
+    QLineEdit *find_ = nullptr, *replacement_ = nullptr;
+};

@@ -1,0 +1,259 @@
+#include "EditorModel.h"
+#include "StageMapFile.h"
+#include "TilePictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+class ScriptedHost : public EditorHost {
+public:
+    struct Box {
+        QString text, title;
+    };
+    std::vector<Box> boxes;
+    std::deque<QString> inputs; // answers to input boxes; cancel when exhausted
+    QString dir;
+    void MsgBox(const QString& text, const QString& title) override { boxes.push_back({text, title}); }
+    QString InputBox(const QString& prompt, const QString& title) override
+    {
+        boxes.push_back({prompt, title});
+        if (inputs.empty())
+            return {};
+        const QString a = inputs.front();
+        inputs.pop_front();
+        return a;
+    }
+    QString AppDir() const override { return dir; }
+};
+
+class Editor : public ::testing::Test {
+protected:
+    Editor()
+    {
+        host.dir = dir.path();
+        QDir(dir.path()).mkpath(QStringLiteral("map"));
+    }
+    QString mapFile(const QString& name) const { return dir.path() + QStringLiteral("/map/map") + name; }
+    QStringList mapFiles() const { return QDir(dir.path() + QStringLiteral("/map")).entryList(QDir::Files); }
+    void press(int button, double x, double y) { model.paintAt(button, x, y); }
+    // The picture of a cell as the board shows it.
+    QImage cellImage(int col, int row) const { return model.FG.copy(col * 20, row * 20, 20, 20); }
+    static QImage tileImage(TileCode code) { return TilePictures::forScale(1).picture(code); }
+
+    QTemporaryDir dir;
+    ScriptedHost host;
+    EditorModel model{host};
+};
+
+// Presses address floor(x / 300), floor(y / 300); left paints the left tile,
+// right the right one, other buttons and presses on a board still disabled
+// nothing; picking sets a tile and its label without touching the board.
+TEST_F(Editor, PickingAndPainting)
+{
+    EXPECT_EQ(std::make_pair(model.label2, model.label3), std::make_pair(QStringLiteral("代碼 1"), QStringLiteral("代碼 0")));
+    press(EditorModel::LeftButton, 150, 150);
+    EXPECT_EQ(model.EdBoard, Board{}) << "the board ignores the mouse until a load or generation";
+    model.boardEnabled = true;
+
+    const struct {
+        int button;
+        double x, y;
+        int col, row;
+        TileCode code; // -1: nothing painted
+    } presses[] = {
+        {EditorModel::LeftButton, 299, 10, 0, 0, 1},       {EditorModel::RightButton, 300, 10, 1, 0, 0},
+        {EditorModel::LeftButton, 7799, 5999, 25, 19, 1},  {EditorModel::LeftButton, 7800, 100, 26, 0, -1},
+        {EditorModel::LeftButton, 100, 6000, 0, 20, -1},   {EditorModel::LeftButton, -0.5, 100, -1, 0, -1},
+        {EditorModel::MiddleButton, 900, 900, 3, 3, -1},
+    };
+    for (const auto& p : presses) {
+        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
+        model.EdBoard.cells.fill(44);
+        const Board before = model.EdBoard;
+        press(p.button, p.x, p.y);
+        Board want = before;
+        if (p.code >= 0)
+            want(p.col, p.row) = p.code;
+        EXPECT_EQ(model.EdBoard, want);
+        if (p.code >= 0)
+            EXPECT_EQ(cellImage(p.col, p.row), tileImage(p.code));
+    }
+
+    model.pick(EditorModel::RightButton, 80);
+    model.pick(EditorModel::MiddleButton, 15);
+    EXPECT_EQ(std::make_pair(model.NowCode, model.NewCode), std::make_pair(TileCode{1}, TileCode{80}));
+    EXPECT_EQ(model.label3, QStringLiteral("代碼 80"));
+    press(EditorModel::RightButton, 4 * 300 + 1, 5 * 300 + 299);
+    EXPECT_EQ(model.EdBoard(4, 5), 80);
+
+    // The grapes' narrow picture leaves the rest of the cell as it was.
+    model.pick(EditorModel::LeftButton, 0);
+    press(EditorModel::LeftButton, 10, 10);
+    const QImage ball = cellImage(0, 0);
+    model.pick(EditorModel::LeftButton, 11);
+    press(EditorModel::LeftButton, 10, 10);
+    EXPECT_EQ(cellImage(0, 0).copy(0, 0, 13, 20), tileImage(11));
+    EXPECT_EQ(cellImage(0, 0).copy(13, 0, 7, 20), ball.copy(13, 0, 7, 20));
+}
+
+// The fill replaces every cell of the find value, disabled board or not; a
+// fractional replacement rounds half to even; bad boxes are refused.
+TEST_F(Editor, Fill)
+{
+    const struct {
+        const char *find, *replacement;
+        TileCode want;   // what the cells of 0 become
+        bool refused;
+    } cases[] = {
+        {"0", "1", 1, false},   {"0", "0", 0, false},   {" 0 ", "1.5", 2, false}, {"0", "2.5", 2, false},
+        {"0", "3.5", 4, false}, {"0.5", "1", 0, false}, {"abc", "1", 0, true},    {"", "1", 0, true},
+        {"0", "999", 0, true},  {"0", "x", 0, true},    {"0", "16", 0, true},     {"0", "1e6", 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.find) + " -> " + c.replacement);
+        model.EdBoard = Board{};
+        model.EdBoard(7, 7) = 5;
+        model.FG.fill(Qt::black);
+        host.boxes.clear();
+        model.Command2_Click(QString::fromUtf8(c.find), QString::fromUtf8(c.replacement));
+        Board want;
+        want.cells.fill(c.want);
+        want(7, 7) = 5;
+        EXPECT_EQ(model.EdBoard, want);
+        EXPECT_EQ(host.boxes.size(), c.refused ? 1u : 0u);
+        if (c.refused)
+            EXPECT_EQ(host.boxes[0].title, QStringLiteral("填充功能"));
+        const bool matched = !c.refused && QString::fromUtf8(c.find).trimmed() == QLatin1String("0");
+        QImage black(20, 20, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        EXPECT_EQ(cellImage(0, 0), matched ? tileImage(c.want) : black);
+        EXPECT_EQ(cellImage(7, 7), black) << "cells of other codes are not drawn";
+    }
+    EXPECT_FALSE(model.boardEnabled) << "a fill does not count as editing";
+}
+
+// Saving: refused before any editing, refused unless the tunnel ends come as
+// one pair or not at all (counted before the start cells are set), silent
+// when cancelled; otherwise the start cells become floor and the file is the
+// map format, readable by the game.
+TEST_F(Editor, SaveRulesAndTheFile)
+{
+    model.Command2_Click(QStringLiteral("0"), QStringLiteral("1"));
+    host.inputs = {QStringLiteral("1")};
+    model.SaveFile_Click();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(std::make_pair(host.boxes[0].text, host.boxes[0].title),
+              std::make_pair(QStringLiteral("編輯錯誤\r您還未編輯任何地圖"), QStringLiteral("錯誤")));
+    EXPECT_TRUE(mapFiles().isEmpty());
+
+    model.LoadFile_Click(); // cancelled, yet the board counts as edited now
+    EXPECT_TRUE(model.boardEnabled);
+    const struct {
+        int ends80, ends81;
+        bool saved;
+    } tunnels[] = {{1, 0, false}, {0, 1, false}, {2, 2, false}, {2, 1, false}, {1, 1, true}, {0, 0, true}};
+    for (const auto& t : tunnels) {
+        SCOPED_TRACE(std::to_string(t.ends80) + " x 80, " + std::to_string(t.ends81) + " x 81");
+        model.EdBoard.cells.fill(1);
+        for (int i = 0; i < t.ends80; ++i)
+            model.EdBoard(i == 0 ? 1 : 5, i == 0 ? 18 : 5) = 80; // the first on the player's start cell
+        for (int i = 0; i < t.ends81; ++i)
+            model.EdBoard(20 + i, 10) = 81;
+        host.boxes.clear();
+        host.inputs = {QStringLiteral("3")};
+        QFile::remove(mapFile(QStringLiteral("3")));
+        model.SaveFile_Click();
+        ASSERT_FALSE(host.boxes.empty());
+        if (!t.saved) {
+            EXPECT_EQ(host.boxes.size(), 1u);
+            EXPECT_EQ(host.boxes[0].title, QStringLiteral("錯誤訊息"));
+            EXPECT_EQ(host.boxes[0].text, QStringLiteral("編輯錯誤\r若您在地圖上增加了地道圖塊\r則地圖上必須同時擁有\r"
+                                                         "單一的編號80地道圖塊\r單一的編號81地道圖塊"));
+            EXPECT_FALSE(QFile::exists(mapFile(QStringLiteral("3"))));
+            continue;
+        }
+        ASSERT_EQ(host.boxes.size(), 2u);
+        EXPECT_EQ(std::make_pair(host.boxes[0].text, host.boxes[0].title),
+                  std::make_pair(QStringLiteral("輸入檔名"), QStringLiteral("檔名")));
+        EXPECT_EQ(std::make_pair(host.boxes[1].text, host.boxes[1].title),
+                  std::make_pair(QStringLiteral("存檔成功!!!"), QStringLiteral("Save")));
+        Board want;
+        want.cells.fill(1);
+        for (int i = 0; i < t.ends81; ++i)
+            want(20 + i, 10) = 81;
+        want(1, 18) = want(13, 3) = 15; // the tunnel end on the start cell is overwritten
+        QFile f(mapFile(QStringLiteral("3")));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().toStdString(), stagemap::format(want));
+        EXPECT_EQ(stagemap::read(mapFile(QStringLiteral("3")).toStdString()).board, want);
+        EXPECT_EQ(model.EdBoard, want);
+        EXPECT_EQ(cellImage(13, 3), tileImage(15));
+    }
+    host.boxes.clear();
+    model.SaveFile_Click(); // cancelled at the prompt: silent, nothing written
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(mapFiles(), QStringList{"map3"});
+}
+
+// Loading draws the whole map; a name that would leave map/ and a file that
+// cannot be read are refused with a message, and the board and the files
+// stay as they were.
+TEST_F(Editor, LoadAndRefusals)
+{
+    Board stage = Board{};
+    for (int i = 0; i < BoardCells; ++i)
+        stage.cells[i] = static_cast<TileCode>(i % 3 == 0 ? 0 : 15);
+    stage(25, 19) = 80;
+    stage(24, 19) = 81;
+    ASSERT_TRUE(stagemap::write(mapFile(QStringLiteral("10")).toStdString(), stage));
+    host.inputs = {QStringLiteral("10")};
+    model.LoadFile_Click();
+    EXPECT_EQ(model.EdBoard, stage);
+    EXPECT_EQ(cellImage(25, 19), tileImage(80));
+    EXPECT_EQ(cellImage(0, 0), tileImage(0));
+    EXPECT_EQ(std::make_pair(host.boxes.back().text, host.boxes.back().title),
+              std::make_pair(QStringLiteral("取出檔案成功!!!"), QStringLiteral("Load")));
+
+    QFile shortFile(mapFile(QStringLiteral("short")));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("1\r\n2\r\n");
+    shortFile.close();
+    QFile junk(mapFile(QStringLiteral("junk")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("1\r\nabc\r\n");
+    junk.close();
+    const QStringList filesBefore = mapFiles();
+    const QImage picture = model.FG;
+    const struct {
+        const char* typed;
+        const char* says;
+        bool badName; // refused for saving too
+    } refusals[] = {
+        {"../x", "不能當作地圖檔名", true}, {"a/b", "「/」", true},         {"  ", "只有空白", true},
+        {"a\tb", "控制字元", true},        {"a:b", "這些字元", true},      {"missing", "找不到", false},
+        {"short", "只讀到 2 個", false},    {"junk", "「abc」不是整數", false},
+    };
+    for (const bool saving : {true, false})
+        for (const auto& r : refusals) {
+            if (saving && !r.badName)
+                continue;
+            SCOPED_TRACE(std::string(r.typed) + (saving ? " saving" : " loading"));
+            host.boxes.clear();
+            host.inputs = {QString::fromUtf8(r.typed)};
+            saving ? model.SaveFile_Click() : model.LoadFile_Click();
+            ASSERT_EQ(host.boxes.size(), 2u);
+            EXPECT_TRUE(host.boxes[1].text.contains(QString::fromUtf8(r.says))) << host.boxes[1].text.toStdString();
+            EXPECT_EQ(model.EdBoard, stage);
+            EXPECT_EQ(model.FG, picture);
+            EXPECT_EQ(mapFiles(), filesBefore);
+        }
+}
+
+} // namespace
