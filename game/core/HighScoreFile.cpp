@@ -59,12 +59,12 @@ QString oneLine(QString name)
     return name;
 }
 
-int placeFor(const Table& table, std::int64_t score)
+std::optional<int> placeFor(const Table& table, std::int64_t score)
 {
     for (int k = 0; k < Entries; ++k)
         if (table[k].score < score)
             return k;
-    return -1;
+    return std::nullopt;
 }
 
 Table inserted(const Table& table, int place, const QString& name, std::int64_t score)

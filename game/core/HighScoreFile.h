@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The table of the ten best scores, high.tm: for each entry, best first, a
 // line with the name and a line with the score in decimal digits, every line
@@ -38,8 +39,9 @@ QByteArray format(const Table& table);
 // A name is kept on one line: line breaks are dropped.
 QString oneLine(QString name);
 
-// The entry a score takes: the first whose score is strictly below it, or -1.
-int placeFor(const Table& table, std::int64_t score);
+// The entry a score takes: the first whose score is strictly below it; none
+// when it beats nothing.
+std::optional<int> placeFor(const Table& table, std::int64_t score);
 // The table with a new entry at `place`; the old tenth entry drops out.
 Table inserted(const Table& table, int place, const QString& name, std::int64_t score);
 

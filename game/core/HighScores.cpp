@@ -9,13 +9,12 @@ void GameWindow::OfferScore(std::int32_t score)
 {
     const QString path = highscores::pathIn(host_.AppDir());
     const highscores::Table table = highscores::read(path);
-    const int place = highscores::placeFor(table, score);
-    if (place >= 0) {
+    if (const std::optional<int> place = highscores::placeFor(table, score)) {
         const QString name = highscores::oneLine(host_.InputBox(QStringLiteral("請輸入姓名後按確定"), QStringLiteral("匿名")));
         if (closed_ || name.isEmpty())
             return;
         QString why;
-        if (!highscores::write(path, highscores::inserted(table, place, name, score), &why)) {
+        if (!highscores::write(path, highscores::inserted(table, *place, name, score), &why)) {
             host_.MsgBox(QStringLiteral("無法更新排行榜：\r%1\r\r%2").arg(path, why), QStringLiteral("排行榜"));
             if (closed_)
                 return;

@@ -126,13 +126,22 @@ TEST_F(SavedGames, SaveAndLoadRoundTrip)
     // The game moves on, then the file comes back.
     const std::int16_t timeLeft = g.f.TimeLeft;
     const QString stageName = g.vm.text("Label13");
+    // Every stored value changes before the file comes back.
     g.f.Score = 5;
     m.StageNo = 1;
     g.f.HideSec = 0;
-    m.MapTile(3, 3) = 0;
-    m.GhoTab[0].X = 300;
+    g.f.PP = 1;
+    m.Level = 2;
+    m.Lives = 1;
+    m.SprX = m.SprY = 300;
     m.ModeName = QStringLiteral("簡易模式");
+    m.GhoAddNum = m.GhoBaseNum = m.LsCost = 9;
     m.GhoMvBase = 160;
+    m.GhoMvStep = 1;
+    for (int i = 0; i < savedgame::Ghosts; ++i)
+        m.GhoTab[i] = {600, 600, 0, !want.ghosts[i].Alive, Off, static_cast<std::int16_t>((want.ghosts[i].Kind + 1) % 3)};
+    m.MapTile.cells.fill(1);
+    ASSERT_NE(held(g), want);
     host.boxes.clear();
     host.sound.clear();
     host.inputs = {QStringLiteral("第三關")};
@@ -316,6 +325,15 @@ TEST_F(SavedGames, BadFilesChangeNothing)
             EXPECT_TRUE(text.contains(QStringLiteral("第 %1 行：").arg(c.line))) << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << text.toStdString();
     }
+    // Ghosts that reach 1 ms on stage 10 are still a game.
+    QList<QByteArray> edge = good;
+    edge[13] = "136\r";
+    edge[14] = "15\r";
+    writeFile(QStringLiteral("邊緣"), edge.join('\n'));
+    host.inputs = {QStringLiteral("邊緣")};
+    g.LoadGame();
+    EXPECT_EQ(host.boxes.back().title, QStringLiteral("取出紀錄成功!!!"));
+    EXPECT_EQ(std::make_pair(m.GhoMvBase, m.GhoMvStep), std::make_pair(std::int16_t{136}, std::int16_t{15}));
     // Lines ended by LF alone, and anything after the last line, still read.
     QByteArray lf = good.join('\n');
     lf.replace("\r\n", "\n");
