@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One command for each job on a Debian 12 machine:
 #   ./build.sh run    install what is missing, build, start the game
+#   ./build.sh edit   install what is missing, build, start the level editor
 #   ./build.sh test   install what is missing, build, run every test
 # Both are incremental and safe to run again.
 set -euo pipefail
@@ -8,8 +9,8 @@ cd "$(dirname "$0")"
 
 job=${1:-}
 case "$job" in
-  run|test) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run|edit|test) ;;
+  *) echo "usage: $0 run|edit|test" >&2; exit 2 ;;
 esac
 
 packages=(
@@ -19,6 +20,7 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav                # sound: WAV and MP3 through GStreamer
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
+  libxcb1-dev                                                 # the start-up benchmark watches the X server
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -39,5 +41,6 @@ cmake --build build
 
 case "$job" in
   run) exec build/out/Mibbet ;;
+  edit) exec build/out/Tessaly ;;
   test) cd build && exec ctest --output-on-failure -j2 ;;
 esac

@@ -7,6 +7,8 @@
 
 void EditorHostQt::MsgBox(const QString& text, const QString& title)
 {
+    if (beforeBox)
+        beforeBox();
     // The editor separates lines with CR; a message box wants LF.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -17,6 +19,8 @@ void EditorHostQt::MsgBox(const QString& text, const QString& title)
 
 QString EditorHostQt::InputBox(const QString& prompt, const QString& title)
 {
+    if (beforeBox)
+        beforeBox();
     QInputDialog box(parent_);
     box.setWindowTitle(title);
     box.setLabelText(prompt);

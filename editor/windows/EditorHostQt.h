@@ -1,6 +1,8 @@
 #pragma once
 #include "EditorHost.h"
 
+#include <functional>
+
 class QWidget;
 
 // The editor's host on real windows: message and input boxes over the main window.
@@ -13,6 +15,10 @@ public:
     void MsgBox(const QString& text, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title) override;
     QString AppDir() const override;
+
+    // Brings the window in line with the model before a box goes up, so the
+    // board behind it shows what was drawn.
+    std::function<void()> beforeBox;
 
 private:
     QWidget* parent_ = nullptr;

@@ -69,6 +69,7 @@ EditorWindow::EditorWindow(const QString& appDir)
     : model_(host_, static_cast<int>(std::ceil(qApp->devicePixelRatio())))
 {
     host_.setParent(this);
+    host_.beforeBox = [this] { sync(); };
     host_.setAppDir(appDir);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(EditorModel::title());

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Starts the real editor on a virtual X server, checks that its window opens
+# with its title, loads map 1 through the menu and the name box, takes a
+# screenshot and quits.
+set -euo pipefail
+program=$1
+out=$2
+mkdir -p "$out"
+export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/../../tools/xvfb/xvfb.sh"
+start_xvfb
+cleanup() { kill "${editor:-}" 2>/dev/null || true; stop_xvfb; }
+trap cleanup EXIT
+
+"$program" >"$out/tessaly.log" 2>&1 &
+editor=$!
+
+wait_window() {
+  for _ in $(seq 300); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window named: $1" >&2
+  return 1
+}
+
+main=$(wait_window 'Quorral！ ---  Ver 4.0  Tessaly')
+# "載入" is the second item of the menu bar; answer the name box with "1".
+xdotool windowfocus --sync "$main" key alt
+xdotool mousemove --window "$main" 62 12 click 1
+box=$(wait_window '^檔名$')
+xdotool windowfocus --sync "$box" type 1
+xdotool key Return
+done=$(wait_window '^Load$')
+import -window root "$out/tessaly-loaded.png"
+text=$(xdotool getwindowname "$done")
+xdotool windowfocus --sync "$done" key Return
+sleep 0.3
+kill -0 "$editor" || { echo "the editor ended after loading a map" >&2; exit 1; }
+echo "smoke: editor window, name box and load message seen ($text); screenshot in $out"
