@@ -155,6 +155,13 @@ TEST_F(Editor, SaveRulesAndTheFile)
 
     model.LoadFile_Click(); // cancelled, yet the board counts as edited now
     EXPECT_TRUE(model.boardEnabled);
+    model.EdBoard = Board{};
+    host.inputs = {QStringLiteral("0")};
+    model.SaveFile_Click(); // the all-zero board is a map like any other
+    Board zeros;
+    zeros(1, 18) = zeros(13, 3) = 15;
+    EXPECT_EQ(stagemap::read(mapFile(QStringLiteral("0")).toStdString()).board, zeros);
+    QFile::remove(mapFile(QStringLiteral("0")));
     const struct {
         int ends80, ends81;
         bool saved;

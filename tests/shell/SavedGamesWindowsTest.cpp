@@ -54,7 +54,9 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
     GameWindowWidget* w = choose("正常Cmd");
     QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
 
-    for (const bool byCloseBox : {false, true}) {
+    enum Road { Ok, CloseBox, Escape };
+    for (const Road road : {Ok, CloseBox, Escape}) {
+        const bool byCloseBox = road == CloseBox;
         w->findChild<QAction*>(QStringLiteral("Scor"))->trigger();
         HighScoreWindow* hs = host.highScoreWindow();
         ASSERT_NE(hs, nullptr);
@@ -67,11 +69,19 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
         // Every row sits on its stripe of the picture, inside the window.
         for (int i = 0; i < 10; ++i)
             EXPECT_EQ(hs->findChild<QLabel*>(QStringLiteral("names%1").arg(i))->y(), 110 + 24 * i);
-        if (!byCloseBox)
+        // The picture's size, with "確定" centred under the last row.
+        EXPECT_EQ(hs->size(), QSize(330, 400));
+        const QRect ok = hs->findChild<QPushButton*>(QStringLiteral("Command1"))->geometry();
+        EXPECT_EQ(ok.left() + ok.width() / 2, hs->width() / 2);
+        EXPECT_GE(ok.top(), 110 + 24 * 10);
+        EXPECT_LE(ok.bottom(), hs->height() - 8);
+        if (road == Ok)
             hs->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/high-scores-offscreen.png"));
         const std::int16_t timeLeft = program.game()->f.TimeLeft;
         QTRY_VERIFY_WITH_TIMEOUT(program.game()->f.TimeLeft < timeLeft, 3000); // not paused
-        if (byCloseBox)
+        if (road == Escape)
+            QTest::keyClick(hs, Qt::Key_Escape);
+        else if (byCloseBox)
             hs->close();
         else
             QTest::mouseClick(hs->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
