@@ -12,6 +12,9 @@ class NoHost : public EditorHost {
 public:
     void MsgBox(const QString&, const QString&) override {}
     QString InputBox(const QString&, const QString&) override { return {}; }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    double Rnd() override { return 0.5; }
+    void Randomize() override {}
     QString AppDir() const override { return {}; }
 };
 

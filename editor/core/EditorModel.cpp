@@ -1,5 +1,6 @@
 #include "EditorModel.h"
 
+#include "BasePattern.h"
 #include "FileNames.h"
 #include "StageMapText.h"
 #include "TileCatalogue.h"
@@ -11,6 +12,49 @@
 #include <QPainter>
 
 #include <cmath>
+
+namespace {
+
+// One step of the board's history: the board before and after a change. The
+// change itself is already on the board when the step is recorded.
+class BoardChange : public QUndoCommand {
+public:
+    BoardChange(EditorModel& model, Board before, Board after, const QString& text)
+        : QUndoCommand(text), model_(model), before_(before), after_(after)
+    {
+    }
+    void undo() override { model_.showBoard(before_); }
+    void redo() override
+    {
+        if (done_)
+            model_.showBoard(after_);
+        done_ = true; // the first redo comes with the push: already done
+    }
+
+private:
+    EditorModel& model_;
+    Board before_, after_;
+    bool done_ = false;
+};
+
+// The kinds of change, each with its own name in the history.
+struct PaintCell : BoardChange {
+    PaintCell(EditorModel& m, Board b, Board a) : BoardChange(m, b, a, QStringLiteral("畫一格")) {}
+};
+struct Fill : BoardChange {
+    Fill(EditorModel& m, Board b, Board a) : BoardChange(m, b, a, QStringLiteral("填充")) {}
+};
+struct Generate : BoardChange {
+    Generate(EditorModel& m, Board b, Board a) : BoardChange(m, b, a, QStringLiteral("產生迷宮")) {}
+};
+struct Load : BoardChange {
+    Load(EditorModel& m, Board b, Board a) : BoardChange(m, b, a, QStringLiteral("載入")) {}
+};
+struct StartCells : BoardChange {
+    StartCells(EditorModel& m, Board b, Board a) : BoardChange(m, b, a, QStringLiteral("起點設為通道")) {}
+};
+
+} // namespace
 
 namespace {
 
@@ -52,9 +96,11 @@ QString EditorModel::title()
 }
 
 EditorModel::EditorModel(EditorHost& host, int scale)
-    : FG(BoardCols * Cell * scale, BoardRows * Cell * scale, QImage::Format_RGB32), host_(host), scale_(scale)
+    : FG(BoardCols * Cell * scale, BoardRows * Cell * scale, QImage::Format_RGB32),
+      Maze(90 * scale, 90 * scale, QImage::Format_RGB32), host_(host), scale_(scale)
 {
     FG.fill(Qt::black); // nothing drawn yet
+    Maze.fill(Qt::white);
     pick(LeftButton, 1);
     pick(RightButton, 0);
 }
@@ -86,8 +132,17 @@ void EditorModel::paintAt(int button, double x, double y)
     const int col = static_cast<int>(std::floor(x / CellTwips)), row = static_cast<int>(std::floor(y / CellTwips));
     if (!Board::inside(col, row))
         return;
+    const Board before = EdBoard;
     EdBoard(col, row) = button == LeftButton ? NowCode : NewCode;
     drawCell(col, row);
+    if (!(EdBoard == before))
+        undo.push(new PaintCell(*this, before, EdBoard));
+}
+
+void EditorModel::showBoard(const Board& board)
+{
+    EdBoard = board;
+    DrawBoard();
 }
 
 void EditorModel::DrawBoard()
@@ -117,12 +172,15 @@ void EditorModel::Command2_Click(const QString& find, const QString& replacement
         return;
     }
     const auto code = static_cast<TileCode>(rounded);
+    const Board before = EdBoard;
     for (int c = 0; c < BoardCols; ++c)
         for (int r = 0; r < BoardRows; ++r)
             if (findValue == EdBoard(c, r)) {
                 EdBoard(c, r) = code;
                 drawCell(c, r);
             }
+    if (!(EdBoard == before))
+        undo.push(new Fill(*this, before, EdBoard));
 }
 
 QString EditorModel::mapPath(const QString& name) const
@@ -163,10 +221,13 @@ void EditorModel::SaveFile_Click()
     const QString name = checkedName(typed, NameTitle);
     if (name.isEmpty())
         return;
+    const Board before = EdBoard;
     for (const auto& [c, r] : {std::pair{PlayerCol, PlayerRow}, std::pair{GhostCol, GhostRow}}) {
         EdBoard(c, r) = tiles::Floor;
         drawCell(c, r);
     }
+    if (!(EdBoard == before))
+        undo.push(new StartCells(*this, before, EdBoard));
     const QString path = mapPath(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!stagemap::write(QFile::encodeName(path).toStdString(), EdBoard)) {
@@ -194,7 +255,85 @@ void EditorModel::LoadFile_Click()
                      QStringLiteral("Load"));
         return;
     }
+    const Board before = EdBoard;
     EdBoard = r.board;
     DrawBoard();
+    undo.push(new Load(*this, before, EdBoard));
     host_.MsgBox(QStringLiteral("取出檔案成功!!!"), QStringLiteral("Load"));
+}
+
+// The pattern is read anew for every generation. A file that cannot be read
+// is reported and nothing changes; lines beyond the tenth are ignored (the
+// grid has rows 0..9), so nothing is ever written outside it.
+void EditorModel::Command1_Click()
+{
+    const QString path = basepattern::pathIn(host_.AppDir());
+    QList<QByteArray> lines;
+    if (!basepattern::readLines(path, &lines)) {
+        host_.MsgBox(QStringLiteral("無法讀取基底圖群檔：\r%1\r\r找不到這個檔案，或沒有權限開啟它。").arg(path),
+                     QStringLiteral("產生迷宮"));
+        return;
+    }
+    boardEnabled = true;
+    text1.clear();
+    for (int row = 0; row < std::min<int>(lines.size(), 10); ++row) {
+        for (int col = 0; col < basepattern::Size; ++col) {
+            BaseMaze[col][row] = static_cast<std::int16_t>(basepattern::cellValue(lines[row], col));
+            text1 += QLatin1Char(' ') + QString::number(BaseMaze[col][row]);
+        }
+        text1 += QStringLiteral("\r\n");
+    }
+    text1.remove(0, 1);
+    // The preview: tile 0 for a ball, tile 1 for a wall, 10 x 10 pixels a cell.
+    const TilePictures& pics = TilePictures::forScale(scale_);
+    QPainter p(&Maze);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int col = 0; col < basepattern::Size; ++col)
+        for (int row = 0; row < basepattern::Size; ++row) {
+            const int v = BaseMaze[col][row];
+            if (v == 0 || v == 1)
+                p.drawImage(QRect(col * 10 * scale_, row * 10 * scale_, 10 * scale_, 10 * scale_), pics.sheet(),
+                            pics.pictureOf(static_cast<TileCode>(v)));
+        }
+    p.end();
+    const Board before = EdBoard;
+    BuildMaze();
+    EdBoard(PlayerCol, PlayerRow) = tiles::Floor;
+    EdBoard(GhostCol, GhostRow) = tiles::Floor;
+    DrawBoard();
+    if (!(EdBoard == before))
+        undo.push(new Generate(*this, before, EdBoard));
+}
+
+void EditorModel::BuildMaze()
+{
+    host_.Randomize();
+    for (int bx = 0; bx < 4; ++bx)
+        for (int by = 0; by < 4; ++by) {
+            RotateBase(static_cast<int>(host_.Rnd() * 4) + 1);
+            for (int i = 0; i < basepattern::Size; ++i)
+                for (int j = 0; j < basepattern::Size; ++j) {
+                    // Blocks reach column and row 32; the board ends at 25 and 19.
+                    const int c = 8 * bx + i, r = 8 * by + j;
+                    if (Board::inside(c, r))
+                        EdBoard(c, r) = BaseMaze[i][j] == 1 ? NowCode : TileCode{0};
+                }
+        }
+    for (int c = 0; c < BoardCols; ++c)
+        EdBoard(c, 0) = EdBoard(c, BoardRows - 1) = NowCode;
+    for (int r = 0; r < BoardRows; ++r)
+        EdBoard(0, r) = EdBoard(BoardCols - 1, r) = NowCode;
+}
+
+void EditorModel::RotateBase(int n)
+{
+    for (; n > 0; --n) {
+        std::array<std::array<std::int16_t, 10>, 10> scratch{};
+        for (int i = 0; i < basepattern::Size; ++i)
+            for (int j = 0; j < basepattern::Size; ++j)
+                scratch[8 - j][i] = BaseMaze[i][j];
+        for (int i = 0; i < basepattern::Size; ++i)
+            for (int j = 0; j < basepattern::Size; ++j)
+                BaseMaze[i][j] = scratch[i][j];
+    }
 }

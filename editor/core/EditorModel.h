@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QUndoStack>
 
 #include <vector>
 
@@ -39,6 +40,20 @@ public:
     void SaveFile_Click();
     void LoadFile_Click();
 
+    // "產生迷宮": a maze of 16 turned copies of the base pattern, walls of the
+    // left tile, a wall ring, and floor on the start cells.
+    void Command1_Click();
+    void BuildMaze();
+    // Turns the 9 x 9 pattern n quarter turns clockwise, in place.
+    void RotateBase(int n);
+
+    // Every change of the board (a painted cell, a fill, a generation, a
+    // load, the start cells a save sets) is one step here; undoing one never
+    // touches the enabled state, the selected tiles or any file.
+    QUndoStack undo;
+    // Puts a whole board on display (for the steps of the undo stack).
+    void showBoard(const Board& board);
+
     // The file a typed name stands for: map/map + name below the program folder.
     QString mapPath(const QString& name) const;
 
@@ -48,6 +63,11 @@ public:
     bool boardEnabled = false; // also "the board has been edited"
     QString label2, label3;    // "代碼 k" under the two tiles
     QImage FG;                 // the board as shown, 520 x 400 at the scale
+    // The base pattern as the last generation read it (rows 0..9, columns
+    // 0..9; the generator uses the 9 x 9 part), its text and its preview.
+    std::array<std::array<std::int16_t, 10>, 10> BaseMaze{}; // [column][row]
+    QString text1;
+    QImage Maze;                // 90 x 90 at the scale
     static QString title();
 
     // Start cells, set to floor before every save.

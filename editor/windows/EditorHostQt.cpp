@@ -1,6 +1,7 @@
 #include "EditorHostQt.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,20 @@ void EditorHostQt::MsgBox(const QString& text, const QString& title)
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
 }
+
+bool EditorHostQt::AskYesNo(const QString& text, const QString& title)
+{
+    if (beforeBox)
+        beforeBox();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+double EditorHostQt::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+void EditorHostQt::Randomize() { rng_.seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch())); }
 
 QString EditorHostQt::InputBox(const QString& prompt, const QString& title)
 {

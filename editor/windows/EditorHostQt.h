@@ -2,6 +2,7 @@
 #include "EditorHost.h"
 
 #include <functional>
+#include <random>
 
 class QWidget;
 
@@ -13,7 +14,10 @@ public:
     void setAppDir(const QString& dir) { appDir_ = dir; }
 
     void MsgBox(const QString& text, const QString& title) override;
+    bool AskYesNo(const QString& text, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title) override;
+    double Rnd() override;
+    void Randomize() override;
     QString AppDir() const override;
 
     // Brings the window in line with the model before a box goes up, so the
@@ -22,5 +26,6 @@ public:
 
 private:
     QWidget* parent_ = nullptr;
+    std::mt19937 rng_{std::random_device{}()};
     QString appDir_;
 };

@@ -1,5 +1,6 @@
 #include "EditorWindow.h"
 
+#include "BaseMazeWindow.h"
 #include "PaletteStrip.h"
 #include "TilePictures.h"
 
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -45,7 +47,7 @@ EditorBoard::EditorBoard(EditorModel& model, QWidget* parent) : QWidget(parent),
     setObjectName(QStringLiteral("FG"));
     setFixedSize(BoardCols * 20, BoardRows * 20);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral("左鍵與右鍵各畫一格"));
+    setToolTip(QStringLiteral("左鍵與右鍵各畫一格；Ctrl+Z 復原，Ctrl+Y 重做"));
 }
 
 void EditorBoard::paintEvent(QPaintEvent* e)
@@ -81,7 +83,18 @@ EditorWindow::EditorWindow(const QString& appDir)
     load->setObjectName(QStringLiteral("LoadFile"));
     connect(load, &QAction::triggered, this, [this] { run([this] { model_.LoadFile_Click(); }); });
     auto* generate = menuBar()->addAction(QStringLiteral("產生迷宮"));
-    generate->setObjectName(QStringLiteral("Generate_Maze")); // the maze generator comes with the base pattern
+    generate->setObjectName(QStringLiteral("Generate_Maze"));
+    connect(generate, &QAction::triggered, this, [this] { run([this] { model_.Command1_Click(); }); });
+
+    // Undo and redo of every change of the board; not in the menu bar, which
+    // keeps its three items, but on the keys every editor has.
+    QAction* undo = model_.undo.createUndoAction(this, QStringLiteral("復原"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = model_.undo.createRedoAction(this, QStringLiteral("重做"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(undo);
+    addAction(redo);
+    connect(&model_.undo, &QUndoStack::indexChanged, this, [this] { sync(); });
 
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("Client"));
@@ -120,18 +133,24 @@ EditorWindow::EditorWindow(const QString& appDir)
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 4);
     column->setSpacing(5);
-    auto* pattern = new QLineEdit;
-    pattern->setObjectName(QStringLiteral("Text1"));
-    pattern->setReadOnly(true);
-    pattern->setFocusPolicy(Qt::NoFocus);
-    column->addWidget(pattern);
-    auto* maze = new QLabel;
-    maze->setObjectName(QStringLiteral("Maze"));
-    maze->setFixedSize(90, 90);
-    maze->setStyleSheet(QStringLiteral("background: white; border: 1px solid #888;"));
-    column->addWidget(maze, 0, Qt::AlignHCenter);
+    // The base pattern of the last generation, as text and as a picture.
+    pattern_ = new QPlainTextEdit;
+    pattern_->setObjectName(QStringLiteral("Text1"));
+    pattern_->setReadOnly(true);
+    pattern_->setFocusPolicy(Qt::NoFocus);
+    pattern_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pattern_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pattern_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pattern_->setStyleSheet(QStringLiteral("font-family: monospace; font-size: 9px;"));
+    pattern_->setFixedHeight(104);
+    column->addWidget(pattern_);
+    maze_ = new QLabel;
+    maze_->setObjectName(QStringLiteral("Maze"));
+    maze_->setFixedSize(90, 90);
+    column->addWidget(maze_, 0, Qt::AlignHCenter);
     auto* editPattern = new QPushButton(QStringLiteral("編輯基底圖群"));
     editPattern->setObjectName(QStringLiteral("Command3"));
+    connect(editPattern, &QPushButton::clicked, this, [this] { openBasePattern(); });
     column->addWidget(editPattern);
 
     auto* fill = new QGroupBox(QStringLiteral("填充功能"));
@@ -179,13 +198,40 @@ EditorWindow::EditorWindow(const QString& appDir)
     column->addStretch(1);
     auto* generateButton = new QPushButton(QStringLiteral("產生迷宮"));
     generateButton->setObjectName(QStringLiteral("Command1"));
+    connect(generateButton, &QPushButton::clicked, this, [this] { run([this] { model_.Command1_Click(); }); });
     column->addWidget(generateButton);
     auto* quit = new QPushButton(QStringLiteral("離開"));
     quit->setObjectName(QStringLiteral("Command4"));
-    connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
+    // Ends the editor at once: an open base-pattern window goes without a question.
+    connect(quit, &QPushButton::clicked, this, [this] {
+        if (basePattern_)
+            basePattern_->closeQuietly();
+        QCoreApplication::quit();
+    });
     column->addWidget(quit);
 
     sync();
+}
+
+// One base-pattern window at a time, beside the main window and modeless.
+void EditorWindow::openBasePattern()
+{
+    if (!basePattern_) {
+        basePattern_ = new BaseMazeWindow(host_);
+        basePattern_->setAttribute(Qt::WA_DeleteOnClose);
+        basePattern_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    basePattern_->show();
+    basePattern_->raise();
+    basePattern_->activateWindow();
+}
+
+EditorWindow::~EditorWindow()
+{
+    // The model and its undo stack go before the widgets: no sync from it now.
+    QObject::disconnect(&model_.undo, nullptr, this, nullptr);
+    if (basePattern_)
+        basePattern_->closeQuietly();
 }
 
 void EditorWindow::run(const std::function<void()>& command)
@@ -203,4 +249,8 @@ void EditorWindow::sync()
     newImg_->setPixmap(bigTile(model_.NewCode, ratio));
     label2_->setText(model_.label2);
     label3_->setText(model_.label3);
+    pattern_->setPlainText(QString(model_.text1).remove(QLatin1Char('\r')));
+    QPixmap preview = QPixmap::fromImage(model_.Maze);
+    preview.setDevicePixelRatio(static_cast<qreal>(model_.Maze.width()) / 90);
+    maze_->setPixmap(preview);
 }

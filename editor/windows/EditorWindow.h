@@ -1,11 +1,14 @@
 #pragma once
 #include "EditorHostQt.h"
+#include "BaseMazeWindow.h"
 #include "EditorModel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QScrollBar;
 class PaletteStrip;
 
@@ -30,6 +33,10 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit EditorWindow(const QString& appDir = QString());
+    ~EditorWindow() override;
+    // "編輯基底圖群": the base-pattern window, created once and shown.
+    void openBasePattern();
+    BaseMazeWindow* basePattern() const { return basePattern_; }
     EditorModel& model() { return model_; }
     // Brings the widgets in line with the model.
     void sync();
@@ -44,4 +51,7 @@ private:
     QScrollBar* scroll_ = nullptr;
     QLabel *nowImg_ = nullptr, *newImg_ = nullptr, *label2_ = nullptr, *label3_ = nullptr;
     QLineEdit *find_ = nullptr, *replacement_ = nullptr;
+    QPlainTextEdit* pattern_ = nullptr;
+    QLabel* maze_ = nullptr;
+    QPointer<BaseMazeWindow> basePattern_;
 };

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <random>
 
 namespace {
 
@@ -31,6 +32,27 @@ public:
         return a;
     }
     QString AppDir() const override { return dir; }
+    std::deque<bool> answers; // Yes/No answers; No when exhausted
+    bool AskYesNo(const QString& text, const QString& title) override
+    {
+        boxes.push_back({text, title});
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::deque<double> rnd; // scripted draws, then 0
+    int randomized = 0;
+    double Rnd() override
+    {
+        if (rnd.empty())
+            return 0.0;
+        const double v = rnd.front();
+        rnd.pop_front();
+        return v;
+    }
+    void Randomize() override { ++randomized; }
 };
 
 class Editor : public ::testing::Test {
@@ -261,6 +283,179 @@ TEST_F(Editor, LoadAndRefusals)
             EXPECT_EQ(model.FG, picture);
             EXPECT_EQ(mapFiles(), filesBefore);
         }
+}
+
+// A pattern file from nine text lines.
+void writePattern(const QString& appDir, const QStringList& lines)
+{
+    QFile f(appDir + QStringLiteral("/map/BaseMaze.bme"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (const QString& l : lines)
+        f.write(l.toLatin1() + "\r\n");
+}
+
+// Turns go clockwise and accumulate from block to block; later blocks win
+// the shared edges; the ring is wall and the start cells floor; the walls
+// take the left tile; short lines and other characters are balls.
+TEST_F(Editor, Generator)
+{
+    // Column 0 walls, a wall at (4, 0), everything else balls; "x" and a
+    // short last line read as balls.
+    QStringList lines;
+    for (int row = 0; row < 9; ++row)
+        lines << (row == 0 ? QStringLiteral("1000100x0") : row == 8 ? QStringLiteral("1") : QStringLiteral("100000000"));
+    writePattern(dir.path(), lines);
+    model.pick(EditorModel::LeftButton, 3);
+    host.rnd = std::deque<double>(16, 0.99); // n = 4 for every block: no turn
+    model.Command1_Click();
+    EXPECT_TRUE(model.boardEnabled);
+    EXPECT_EQ(host.randomized, 1);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(model.text1.startsWith(QStringLiteral("1 0 0 0 1 0 0 0 0\r\n 1 0 0")));
+    EXPECT_TRUE(model.text1.endsWith(QStringLiteral(" 1 0 0 0 0 0 0 0 0\r\n")));
+    const auto wall = [&](int c, int r) { return model.EdBoard(c, r) == 3; };
+    // Shared columns 8, 16, 24 take the next block's column 0: walls.
+    for (int r = 1; r < 19; ++r)
+        for (int c : {8, 16, 24})
+            EXPECT_TRUE(wall(c, r)) << c << "," << r;
+    EXPECT_TRUE(wall(4, 8)) << "row 8 is the next block's row 0";
+    EXPECT_FALSE(wall(5, 8));
+    EXPECT_FALSE(wall(7, 1)) << "the x reads as a ball";
+    for (int c = 0; c < BoardCols; ++c)
+        EXPECT_TRUE(wall(c, 0) && wall(c, 19)) << c;
+    for (int r = 0; r < BoardRows; ++r)
+        EXPECT_TRUE(wall(0, r) && wall(25, r)) << r;
+    EXPECT_EQ(model.EdBoard(1, 18), 15);
+    EXPECT_EQ(model.EdBoard(13, 3), 15);
+    EXPECT_EQ(cellImage(8, 5), tileImage(3));
+    EXPECT_EQ(model.Maze.pixel(5, 5), tileImage(1).scaled(10, 10, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(5, 5))
+        << "the preview shows the pattern's walls";
+
+    // One quarter turn before the first block; the others keep that
+    // orientation (n = 4): column 0 of the pattern becomes row 0 everywhere.
+    host.rnd = {0.0};
+    for (int i = 1; i < 16; ++i)
+        host.rnd.push_back(0.99);
+    model.Command1_Click();
+    EXPECT_TRUE(host.rnd.empty()) << "one draw per block";
+    for (int c = 1; c < 25; ++c)
+        EXPECT_TRUE(wall(c, 8) && wall(c, 16)) << c;
+    for (const auto& [c, r] : {std::pair{4, 1}, std::pair{8, 4}, std::pair{1, 1}, std::pair{8, 1}})
+        EXPECT_FALSE(wall(c, r)) << c << "," << r;
+    EXPECT_EQ(model.BaseMaze[8][4], 1) << "the grid keeps the turned pattern";
+    EXPECT_EQ(model.BaseMaze[0][4], 0) << "column 0 turned into row 0";
+    EXPECT_EQ(model.BaseMaze[4][0], 1);
+}
+
+// Whole-wall and whole-ball patterns; files that are missing, empty or too long.
+TEST_F(Editor, GeneratorPatternsAndFiles)
+{
+    const QString nine1 = QStringLiteral("111111111"), nine0 = QStringLiteral("000000000");
+    writePattern(dir.path(), QStringList(9, nine1));
+    model.Command1_Click();
+    Board walls;
+    walls.cells.fill(1);
+    walls(1, 18) = walls(13, 3) = 15;
+    EXPECT_EQ(model.EdBoard, walls);
+
+    writePattern(dir.path(), QStringList(12, nine0)); // lines beyond the tenth are ignored
+    model.Command1_Click();
+    Board balls;
+    for (int c = 0; c < BoardCols; ++c)
+        for (int r = 0; r < BoardRows; ++r)
+            balls(c, r) = (c == 0 || r == 0 || c == 25 || r == 19) ? 1 : 0;
+    balls(1, 18) = balls(13, 3) = 15;
+    EXPECT_EQ(model.EdBoard, balls);
+
+    writePattern(dir.path(), {}); // empty: the grid keeps what it had
+    model.Command1_Click();
+    EXPECT_EQ(model.EdBoard, balls);
+    EXPECT_TRUE(model.text1.isEmpty());
+
+    QFile::remove(dir.path() + QStringLiteral("/map/BaseMaze.bme"));
+    EditorModel fresh(host);
+    host.boxes.clear();
+    fresh.Command1_Click();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].title, QStringLiteral("產生迷宮"));
+    EXPECT_TRUE(host.boxes[0].text.contains(QStringLiteral("BaseMaze.bme")));
+    EXPECT_FALSE(fresh.boardEnabled);
+    EXPECT_EQ(fresh.EdBoard, Board{});
+}
+
+// Every change of the board is one step to undo and redo; undoing never
+// changes the enabled state, the selected tiles or a file.
+TEST_F(Editor, UndoAndRedo)
+{
+    writePattern(dir.path(), QStringList(9, QStringLiteral("101010101")));
+    Board map;
+    map.cells.fill(77);
+    ASSERT_TRUE(stagemap::write(mapFile(QStringLiteral("2")).toStdString(), map));
+    std::vector<Board> seen{model.EdBoard};
+    host.inputs = {QStringLiteral("2")};
+    model.LoadFile_Click();
+    seen.push_back(model.EdBoard);
+    model.Command1_Click();
+    seen.push_back(model.EdBoard);
+    model.pick(EditorModel::LeftButton, 9);
+    press(EditorModel::LeftButton, 5 * 300, 5 * 300);
+    seen.push_back(model.EdBoard);
+    model.Command2_Click(QStringLiteral("0"), QStringLiteral("6"));
+    seen.push_back(model.EdBoard);
+    ASSERT_EQ(model.undo.count(), 4);
+    const QByteArray file = stagemap::format(map).c_str();
+    for (int step = 3; step >= 0; --step) {
+        model.undo.undo();
+        EXPECT_EQ(model.EdBoard, seen[step]) << step;
+        EXPECT_EQ(cellImage(5, 5), tileImage(model.EdBoard(5, 5))) << step;
+    }
+    EXPECT_TRUE(model.boardEnabled);
+    EXPECT_EQ(model.NowCode, 9);
+    for (int step = 1; step <= 4; ++step) {
+        model.undo.redo();
+        EXPECT_EQ(model.EdBoard, seen[step]) << step;
+    }
+    QFile f(mapFile(QStringLiteral("2")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), file);
+    model.Command2_Click(QStringLiteral("44"), QStringLiteral("6")); // changes nothing: no step
+    EXPECT_EQ(model.undo.count(), 4);
+}
+
+// The shipped base pattern makes playable mazes: whatever the turns, every
+// cell that is not wall can be reached from the player's start.
+TEST_F(Editor, ShippedPatternMakesConnectedMazes)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MIBBET_SOURCE_DIR "/data/map/BaseMaze.bme"),
+                            dir.path() + QStringLiteral("/map/BaseMaze.bme")));
+    std::mt19937 rng(20261209);
+    for (int maze = 0; maze < 300; ++maze) {
+        for (int i = 0; i < 16; ++i)
+            host.rnd.push_back(std::uniform_real_distribution<double>(0, 1)(rng));
+        model.Command1_Click();
+        std::vector<bool> seen(BoardCells, false);
+        std::vector<std::pair<int, int>> todo{{1, 18}};
+        seen[1 * BoardRows + 18] = true;
+        while (!todo.empty()) {
+            const auto [c, r] = todo.back();
+            todo.pop_back();
+            for (const auto& [dc, dr] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
+                const int nc = c + dc, nr = r + dr;
+                if (Board::inside(nc, nr) && model.EdBoard(nc, nr) != model.NowCode && !seen[nc * BoardRows + nr]) {
+                    seen[nc * BoardRows + nr] = true;
+                    todo.push_back({nc, nr});
+                }
+            }
+        }
+        int walls = 0;
+        for (int c = 0; c < BoardCols; ++c)
+            for (int r = 0; r < BoardRows; ++r) {
+                walls += model.EdBoard(c, r) == model.NowCode;
+                ASSERT_TRUE(model.EdBoard(c, r) == model.NowCode || seen[c * BoardRows + r])
+                    << "maze " << maze << ": (" << c << ", " << r << ") cannot be reached";
+            }
+        ASSERT_GT(walls, 150) << "a maze, not an open field";
+    }
 }
 
 } // namespace

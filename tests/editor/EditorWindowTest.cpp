@@ -1,10 +1,16 @@
+#include "BaseMazeWindow.h"
 #include "EditorWindow.h"
 #include "PaletteStrip.h"
 #include "StageMapFile.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -70,6 +76,67 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     w.grab().save(QStringLiteral(MIBBET_BINARY_DIR "/tessaly-scrolled-offscreen.png"));
     scroll->setValue(0);
     EXPECT_EQ(strip->x(), 0);
+}
+
+// "產生迷宮" fills the board from the shipped pattern; Ctrl+Z and Ctrl+Y
+// step through the changes; the base-pattern window loads, toggles and asks
+// on closing.
+TEST(EditorWindow, GenerateUndoAndTheBasePattern)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("map"));
+    const QString pattern = dir.path() + QStringLiteral("/map/BaseMaze.bme");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MIBBET_SOURCE_DIR "/data/map/BaseMaze.bme"), pattern));
+    EditorWindow w(dir.path());
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w)); // the keys go to the active window
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_TRUE(w.model().boardEnabled);
+    EXPECT_TRUE(w.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText().startsWith(QStringLiteral("0 0 0")));
+    const Board generated = w.model().EdBoard;
+    w.model().pick(EditorModel::LeftButton, 9);
+    QTest::mouseClick(w.findChild<EditorBoard*>(QStringLiteral("FG")), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(w.model().EdBoard(1, 1), 9);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.model().EdBoard, generated);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.model().EdBoard(1, 1), 9);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(w.model().EdBoard(1, 1), 9);
+
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    BaseMazeWindow* base = w.basePattern();
+    ASSERT_NE(base, nullptr);
+    EXPECT_EQ(base->size(), QSize(304, 261));
+    EXPECT_EQ(base->windowTitle(), QStringLiteral("Form1"));
+    QTest::mouseClick(base->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    auto* cell10 = base->findChild<QPushButton*>(QStringLiteral("Cmd10"));
+    EXPECT_EQ(cell10->text(), QStringLiteral("牆"));
+    EXPECT_EQ(cell10->geometry(), QRect(32, 32, 25, 25));
+    QTest::mouseClick(cell10, Qt::LeftButton);
+    EXPECT_EQ(cell10->text(), QStringLiteral("球"));
+    base->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/base-pattern-offscreen.png"));
+    QFile before(pattern);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    // Answers "No" as soon as the question is up, however long that takes.
+    QString asked;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    poll.start(10);
+    base->close();
+    poll.stop();
+    EXPECT_EQ(asked, QStringLiteral("要儲存修改嗎？"));
+    QFile after(pattern);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes);
 }
 
 } // namespace

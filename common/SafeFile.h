@@ -2,7 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Reading and writing the small files a player keeps in save/.
+// Reading and writing the small files players and designers keep: saved
+// games, the high-score table, the base pattern of the maze generator.
 namespace safefile {
 
 // The first `limit` bytes of a file; false when it cannot be opened.

@@ -1,0 +1,25 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The base pattern of the maze generator, map/BaseMaze.bme: nine lines of
+// nine characters, "1" a wall and "0" a ball, each line ended by CR LF.
+namespace basepattern {
+
+inline constexpr int Size = 9;
+
+// map/BaseMaze.bme below the program's folder.
+QString pathIn(const QString& appDir);
+
+// The file's lines (a CR before each LF dropped); false when it cannot be read.
+bool readLines(const QString& path, QList<QByteArray>* lines);
+
+// Cell i of a line: the number its (i + 1)-th character begins with, so a
+// digit gives its value and anything else, or nothing, gives 0.
+int cellValue(const QByteArray& line, int i);
+
+} // namespace basepattern
