@@ -458,4 +458,72 @@ TEST_F(Editor, ShippedPatternMakesConnectedMazes)
     }
 }
 
+// A golden board for the shipped (asymmetric) pattern and fixed turns, worked
+// out by hand-written rules outside this program: # wall, . ball, S start.
+// It pins the turning direction, the accumulation and the shared edges.
+TEST_F(Editor, GoldenMaze)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MIBBET_SOURCE_DIR "/data/map/BaseMaze.bme"),
+                            dir.path() + QStringLiteral("/map/BaseMaze.bme")));
+    const char* const golden[] = {
+        "##########################",
+        "#####.##.#....##.#.##.##.#",
+        "#........#...#...#.....#.#",
+        "##...#.....#.S.#..###..#.#",
+        "##.#.....#...#.#.....#.#.#",
+        "##..###..#..#......#...#.#",
+        "##.....#.#.....#.........#",
+        "###.##.#.#.#####.##.####.#",
+        "#........................#",
+        "##.##.##.####.##.#####.#.#",
+        "##.....#.........#.....#.#",
+        "#.###..#.#...#......#..#.#",
+        "#....#.#.#.#.....#.#...#.#",
+        "#..#...#.#..###..#.#.#...#",
+        "#........#.....#...#...#.#",
+        "###.####.##.##.#.##....#.#",
+        "#........................#",
+        "######.#.####.##.#.##.##.#",
+        "#S.....#.........#.....#.#",
+        "##########################",
+    };
+    for (const int n : {1, 2, 3, 4, 2, 1, 4, 3, 3, 3, 1, 2, 4, 4, 1, 2})
+        host.rnd.push_back((n - 1) / 4.0 + 0.01);
+    model.Command1_Click();
+    for (int r = 0; r < BoardRows; ++r)
+        for (int c = 0; c < BoardCols; ++c) {
+            const char g = golden[r][c];
+            EXPECT_EQ(model.EdBoard(c, r), g == '#' ? 1 : g == 'S' ? 15 : 0) << c << "," << r;
+        }
+
+    // A pattern that every turn leaves as it is gives one board whatever the draws.
+    writePattern(dir.path(), {"100000001", "000000000", "000000000", "000000000", "000010000", "000000000",
+                              "000000000", "000000000", "100000001"});
+    host.rnd = std::deque<double>(16, 0.0);
+    model.Command1_Click();
+    const Board once = model.EdBoard;
+    std::mt19937 rng(5);
+    for (int i = 0; i < 16; ++i)
+        host.rnd.push_back(std::uniform_real_distribution<double>(0, 1)(rng));
+    model.Command1_Click();
+    EXPECT_EQ(model.EdBoard, once);
+    EXPECT_EQ(model.EdBoard(4, 4), 1);
+}
+
+// A new change after an undo drops what could have been redone.
+TEST_F(Editor, NewChangeClearsRedo)
+{
+    model.LoadFile_Click(); // cancelled: the board is open for painting
+    press(EditorModel::LeftButton, 10, 10);
+    model.undo.undo();
+    EXPECT_TRUE(model.undo.canRedo());
+    press(EditorModel::RightButton, 310, 10); // paints 0 on 0: no change, no step
+    EXPECT_TRUE(model.undo.canRedo());
+    model.pick(EditorModel::RightButton, 80);
+    press(EditorModel::RightButton, 310, 10);
+    EXPECT_FALSE(model.undo.canRedo());
+    EXPECT_EQ(model.EdBoard(0, 0), 0);
+    EXPECT_EQ(model.undo.count(), 1);
+}
+
 } // namespace
