@@ -526,4 +526,45 @@ TEST_F(Editor, NewChangeClearsRedo)
     EXPECT_EQ(model.undo.count(), 1);
 }
 
+// The palette as the designer sees it, group by group and column by column;
+// every code on it has a picture the game draws.
+TEST_F(Editor, PaletteTable)
+{
+    QStringList seen;
+    for (const auto& g : EditorModel::palette()) {
+        QStringList columns;
+        for (const auto& column : g.columns) {
+            QStringList codes;
+            for (TileCode code : column) {
+                codes << QString::number(code);
+                EXPECT_TRUE(EditorModel::onPalette(code));
+                EXPECT_NE(tileImage(code), TilePictures::forScale(1).picture(127)) << code << " has its own picture";
+            }
+            columns << codes.join(QLatin1Char(','));
+        }
+        seen << QString::fromUtf8(g.caption) + QLatin1Char(' ') + columns.join(QLatin1Char('|'));
+    }
+    EXPECT_EQ(seen, (QStringList{"可破壞圖塊 0,90,2,91|1,4,5,92",
+                                 "不可破壞圖塊 77,101,76,102|78,79,3,103|100",
+                                 "道具圖塊 7,11,9,6|8,12,14,10|13",
+                                 "動畫圖塊 55,20,84,50",
+                                 "地道圖塊 80,81",
+                                 "通道圖塊 17,18,15",
+                                 "二拼圖塊 61,62,63,64|117,118,121,122|119,120",
+                                 "四拼圖塊 105,107,113,115|106,108,114,116|109,111|110,112",
+                                 "九拼圖塊 66,67,68|69,70,71|72,73,74"}));
+    EXPECT_FALSE(EditorModel::onPalette(16));
+}
+
+// Saving makes the map folder when it is missing.
+TEST_F(Editor, SaveMakesTheMapFolder)
+{
+    QDir(dir.path() + QStringLiteral("/map")).removeRecursively();
+    model.LoadFile_Click();
+    host.inputs = {QStringLiteral("4")};
+    model.SaveFile_Click();
+    EXPECT_TRUE(QFile::exists(mapFile(QStringLiteral("4"))));
+    EXPECT_EQ(host.boxes.back().title, QStringLiteral("Save"));
+}
+
 } // namespace

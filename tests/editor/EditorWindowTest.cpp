@@ -34,8 +34,37 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_EQ(w.centralWidget()->size(), QSize(644, 527));
     QStringList menu;
     for (QAction* a : w.menuBar()->actions())
-        menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"儲存", "載入", "產生迷宮"}));
+        menu << a->objectName() + QLatin1Char(' ') + a->text();
+    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存", "LoadFile 載入", "Generate_Maze 產生迷宮"}));
+    // The strip's window over its scroll bar under the board, the column on the right.
+    const QWidget* window = w.findChild<QWidget*>(QStringLiteral("Frame5"));
+    const QWidget* bar = w.findChild<QWidget*>(QStringLiteral("HScroll1"));
+    ASSERT_TRUE(window && bar);
+    EXPECT_EQ(window->width(), 7575 / 15);
+    EXPECT_EQ(bar->width(), window->width());
+    EXPECT_GE(window->y(), 404);
+    EXPECT_EQ(bar->y(), window->y() + window->height() + 2);
+    EXPECT_LE(bar->geometry().bottom(), 527);
+    const QWidget* maze = w.findChild<QWidget*>(QStringLiteral("Maze"));
+    EXPECT_EQ(maze->size(), QSize(90, 90));
+    for (const char* name : {"Text1", "Maze", "Command3", "Command2", "NowImg", "NewImg", "Command1", "Command4"}) {
+        const QWidget* c = w.findChild<QWidget*>(QString::fromLatin1(name));
+        const QRect r(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size());
+        EXPECT_TRUE(r.left() >= 524 && r.right() < 644 && r.bottom() < 527) << name;
+    }
+    // "儲存" before any editing says so.
+    QString said;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->windowTitle() + QStringLiteral(": ") + box->text();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    w.menuBar()->actions().at(0)->trigger();
+    poll.stop();
+    EXPECT_EQ(said, QStringLiteral("錯誤: 編輯錯誤\n您還未編輯任何地圖"));
 
     auto* strip = w.findChild<PaletteStrip*>();
     auto* board = w.findChild<EditorBoard*>(QStringLiteral("FG"));
@@ -70,7 +99,6 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_EQ((std::vector<int>{scroll->minimum(), scroll->maximum(), scroll->singleStep(), scroll->pageStep()}),
               (std::vector<int>{0, 2535, 1000, 1000}));
     scroll->setValue(scroll->maximum());
-    const QWidget* window = strip->parentWidget();
     EXPECT_EQ(strip->x(), -2535 / 15);
     EXPECT_LE(strip->x() + right, window->width()) << "the last group shows whole";
     w.grab().save(QStringLiteral(MIBBET_BINARY_DIR "/tessaly-scrolled-offscreen.png"));
