@@ -29,13 +29,9 @@ QString BaseMazeForm::fileText(bool* ok) const
 
 void BaseMazeForm::Command1_Click()
 {
-    const QString path = basepattern::pathIn(host_.AppDir());
     QList<QByteArray> lines;
-    if (!basepattern::readLines(path, &lines)) {
-        host_.MsgBox(QStringLiteral("無法讀取基底圖群檔：\r%1\r\r找不到這個檔案，或沒有權限開啟它。").arg(path),
-                     QStringLiteral("載入資料"));
+    if (!basepattern::readOrSay(host_, QStringLiteral("載入資料"), &lines))
         return;
-    }
     command2Enabled = command3Enabled = command4Enabled = text1Enabled = true;
     command1Enabled = false;
     // Only nine rows have buttons; a longer file's extra lines stay in the text.

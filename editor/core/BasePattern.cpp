@@ -26,6 +26,15 @@ bool readLines(const QString& path, QList<QByteArray>* lines)
     return true;
 }
 
+bool readOrSay(EditorHost& host, const QString& title, QList<QByteArray>* lines)
+{
+    const QString path = pathIn(host.AppDir());
+    if (readLines(path, lines))
+        return true;
+    host.MsgBox(QStringLiteral("無法讀取基底圖群檔：\r%1\r\r找不到這個檔案，或沒有權限開啟它。").arg(path), title);
+    return false;
+}
+
 int cellValue(const QByteArray& line, int i)
 {
     if (i < 0 || i >= line.size())

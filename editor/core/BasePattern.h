@@ -1,4 +1,6 @@
 #pragma once
+#include "EditorHost.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -17,6 +19,10 @@ QString pathIn(const QString& appDir);
 
 // The file's lines (a CR before each LF dropped); false when it cannot be read.
 bool readLines(const QString& path, QList<QByteArray>* lines);
+
+// Reads the pattern of the program folder; when it cannot, tells the
+// designer in a box headed `title` and returns false.
+bool readOrSay(EditorHost& host, const QString& title, QList<QByteArray>* lines);
 
 // Cell i of a line: the number its (i + 1)-th character begins with, so a
 // digit gives its value and anything else, or nothing, gives 0.

@@ -188,12 +188,17 @@ QString EditorModel::mapPath(const QString& name) const
     return QDir::toNativeSeparators(host_.AppDir() + QStringLiteral("/map/map") + name);
 }
 
-QString EditorModel::checkedName(const QString& typed, const QString& title)
+// A cancelled box gives nothing silently; a name that cannot be a map file
+// in map/ is refused with the reason.
+QString EditorModel::askMapName()
 {
+    const QString typed = host_.InputBox(QStringLiteral("輸入檔名"), NameTitle);
+    if (typed.isEmpty())
+        return {};
     const QString problem = filenames::problem(typed, QStringLiteral("map"));
     if (problem.isEmpty())
         return typed;
-    host_.MsgBox(QStringLiteral("「%1」不能當作地圖檔名：\r%2").arg(typed, problem), title);
+    host_.MsgBox(QStringLiteral("「%1」不能當作地圖檔名：\r%2").arg(typed, problem), NameTitle);
     return {};
 }
 
@@ -215,10 +220,7 @@ void EditorModel::SaveFile_Click()
                      QStringLiteral("錯誤訊息"));
         return;
     }
-    const QString typed = host_.InputBox(QStringLiteral("輸入檔名"), NameTitle);
-    if (typed.isEmpty())
-        return;
-    const QString name = checkedName(typed, NameTitle);
+    const QString name = askMapName();
     if (name.isEmpty())
         return;
     const Board before = EdBoard;
@@ -242,10 +244,7 @@ void EditorModel::SaveFile_Click()
 void EditorModel::LoadFile_Click()
 {
     boardEnabled = true;
-    const QString typed = host_.InputBox(QStringLiteral("輸入檔名"), NameTitle);
-    if (typed.isEmpty())
-        return;
-    const QString name = checkedName(typed, NameTitle);
+    const QString name = askMapName();
     if (name.isEmpty())
         return;
     const QString path = mapPath(name);
@@ -267,13 +266,9 @@ void EditorModel::LoadFile_Click()
 // grid has rows 0..9), so nothing is ever written outside it.
 void EditorModel::Command1_Click()
 {
-    const QString path = basepattern::pathIn(host_.AppDir());
     QList<QByteArray> lines;
-    if (!basepattern::readLines(path, &lines)) {
-        host_.MsgBox(QStringLiteral("無法讀取基底圖群檔：\r%1\r\r找不到這個檔案，或沒有權限開啟它。").arg(path),
-                     QStringLiteral("產生迷宮"));
+    if (!basepattern::readOrSay(host_, QStringLiteral("產生迷宮"), &lines))
         return;
-    }
     boardEnabled = true;
     text1.clear();
     for (int row = 0; row < std::min<int>(lines.size(), 10); ++row) {

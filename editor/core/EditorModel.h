@@ -75,8 +75,8 @@ public:
 
 private:
     void drawCell(int col, int row);
-    // The typed name, or empty after telling why it cannot name a map.
-    QString checkedName(const QString& typed, const QString& title);
+    // Asks for a map name; empty when cancelled or refused (with the reason).
+    QString askMapName();
 
     EditorHost& host_;
     int scale_;

@@ -15,16 +15,6 @@ trap cleanup EXIT
 "$program" >"$out/mibbet.log" 2>&1 &
 game=$!
 
-# A fresh machine's first start is slow (font and sound caches are built):
-# wait up to 30 s for each window.
-wait_window() {
-  for _ in $(seq 300); do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named: $1" >&2
-  return 1
-}
 
 mode=$(wait_window 'Quorral ---  Ver 4.0  下載版')
 import -window root "$out/mode-window.png"

@@ -15,15 +15,6 @@ trap cleanup EXIT
 "$program" >"$out/tessaly.log" 2>&1 &
 editor=$!
 
-wait_window() {
-  for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named: $1" >&2
-  return 1
-}
-
 main=$(wait_window 'Quorral！ ---  Ver 4.0  Tessaly')
 # "載入" is the second item of the menu bar; answer the name box with "1".
 xdotool windowfocus --sync "$main" key alt

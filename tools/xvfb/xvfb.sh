@@ -55,6 +55,18 @@ stop_xvfb() {
   XVFB_DIR=""
 }
 
+# Prints the id of the first visible window whose name matches the pattern,
+# waiting up to 30 s for it (a fresh machine's first start is slow).
+wait_window() {
+  local id
+  for _ in $(seq 300); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window named: $1" >&2
+  return 1
+}
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   if [ $# -eq 0 ]; then
