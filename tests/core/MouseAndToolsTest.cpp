@@ -87,6 +87,24 @@ TEST_F(MouseAndTools, SteeringToATarget)
     }
 }
 
+// A target in line behind or beside the character turns it, with the
+// picture of its new direction.
+TEST_F(MouseAndTools, TurnsTakeTheirPictures)
+{
+    const struct {
+        int tcol, trow;
+        std::int16_t dir, frame;
+    } turns[] = {{5, 7, 0, 1}, {8, 10, 1, 2}, {5, 13, 2, 3}, {2, 10, 3, 0}};
+    for (const auto& t : turns) {
+        GameWindow& g = startAt(5, 10, static_cast<std::int16_t>((t.dir + 2) % 4));
+        click(g, t.tcol, t.trow);
+        clock.advance(500);
+        EXPECT_EQ(std::make_pair(m.SprDir, g.f.SprFrame), std::make_pair(t.dir, t.frame)) << t.dir;
+        EXPECT_EQ(cell(), std::make_pair(5, 10));
+        program.backToModeWindow();
+    }
+}
+
 // The steering ignores the pause; a busy death message makes every click a
 // turn; the target only changes while the character rests; a target off the
 // board in the character's row leaves the pointer alone; the steering period

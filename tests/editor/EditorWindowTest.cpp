@@ -47,6 +47,8 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_LE(bar->geometry().bottom(), 527);
     const QWidget* maze = w.findChild<QWidget*>(QStringLiteral("Maze"));
     EXPECT_EQ(maze->size(), QSize(90, 90));
+    for (const char* tile : {"NowImg", "NewImg"})
+        EXPECT_EQ(w.findChild<QWidget*>(QString::fromLatin1(tile))->size(), QSize(25, 25)) << tile;
     for (const char* name : {"Text1", "Maze", "Command3", "Command2", "NowImg", "NewImg", "Command1", "Command4"}) {
         const QWidget* c = w.findChild<QWidget*>(QString::fromLatin1(name));
         const QRect r(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size());
@@ -86,6 +88,14 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_EQ(w.model().EdBoard(25, 19), 11);
     EXPECT_EQ(w.model().EdBoard(1, 0), 80);
 
+    // Thumbnails of 17 px, columns and rows 16 px (240 twips) apart: the
+    // four-piece group's first picture, 105 106 over 107 108.
+    EXPECT_EQ(strip->width(), 10110 / 15);
+    const QRect a = strip->thumbnailOf(105), b = strip->thumbnailOf(106), c = strip->thumbnailOf(107);
+    EXPECT_EQ(a.size(), QSize(17, 17));
+    EXPECT_EQ(b.topLeft() - a.topLeft(), QPoint(16, 0));
+    EXPECT_EQ(c.topLeft() - a.topLeft(), QPoint(0, 16));
+    EXPECT_EQ(strip->thumbnailOf(0).top(), strip->thumbnailOf(1).top());
     // Every thumbnail stands inside the strip; the last group ends inside it.
     int right = 0;
     for (const auto& group : EditorModel::palette())
