@@ -188,6 +188,9 @@ TEST_F(MouseAndTools, TestTools)
     } steps[] = {
         {"F2 fast", {}, &GameWindow::Tool0_Click, "鬼的移動加快至五百分之一秒",
          [&] { EXPECT_EQ(g.MvGhoTimer->interval(), 2); }},
+        {"F2 back", {}, &GameWindow::Tool0_Click, "鬼的移動變正常", [&] { clock.advance(50); }},
+        {"F2 from 3 ms", [&] { g.MvGhoTimer->setInterval(3); }, &GameWindow::Tool0_Click, "鬼的移動加快至五百分之一秒",
+         [&] { EXPECT_EQ(g.MvGhoTimer->interval(), 2); }},
         {"F2 normal", {}, &GameWindow::Tool0_Click, "鬼的移動變正常",
          [&] {
              clock.advance(50);
