@@ -40,8 +40,25 @@ TEST_F(MouseWindows, TheBoardTakesTheMouse)
 
     QTest::mousePress(board, Qt::MiddleButton, Qt::NoModifier, target);
     EXPECT_TRUE(g.ChiTimer->enabled());
+    EXPECT_FALSE(g.LsTimer->enabled());
     QTest::mouseRelease(board, Qt::MiddleButton, Qt::NoModifier, target);
     EXPECT_FALSE(g.ChiTimer->enabled());
+    QTest::mousePress(board, Qt::RightButton, Qt::NoModifier, target);
+    EXPECT_TRUE(g.LsTimer->enabled());
+    EXPECT_FALSE(g.ChiTimer->enabled());
+    QTest::mouseRelease(board, Qt::RightButton, Qt::NoModifier, target);
+    EXPECT_FALSE(g.LsTimer->enabled());
+
+    // Each pointer's hot spot: the tip of its arrow, the centre of the sign.
+    const std::pair<const char*, QPoint> spots[] = {{"MoiUp", {16, 1}},   {"MoiRight", {30, 16}}, {"MoiDown", {16, 30}},
+                                                    {"MoiLeft", {1, 16}}, {"MoiC", {16, 16}}};
+    for (const auto& [name, spot] : spots) {
+        board->setPointer(QString::fromLatin1(name));
+        EXPECT_EQ(board->cursor().hotSpot(), spot) << name;
+        EXPECT_EQ(board->cursor().pixmap().size(), QSize(32, 32)) << name;
+    }
+    board->setPointer(QString());
+    EXPECT_EQ(board->cursor().shape(), Qt::ArrowCursor);
 
     // F12 through the real shortcut, then off by the chord and no more.
     const std::int32_t score = g.f.Score;
