@@ -556,15 +556,21 @@ TEST_F(Editor, PaletteTable)
     EXPECT_FALSE(EditorModel::onPalette(16));
 }
 
-// Saving makes the map folder when it is missing.
+// Saving makes the map folder when it is missing; the start cells it sets
+// are one step to undo, and only when they changed.
 TEST_F(Editor, SaveMakesTheMapFolder)
 {
     QDir(dir.path() + QStringLiteral("/map")).removeRecursively();
     model.LoadFile_Click();
-    host.inputs = {QStringLiteral("4")};
+    host.inputs = {QStringLiteral("4"), QStringLiteral("5")};
     model.SaveFile_Click();
     EXPECT_TRUE(QFile::exists(mapFile(QStringLiteral("4"))));
     EXPECT_EQ(host.boxes.back().title, QStringLiteral("Save"));
+    EXPECT_EQ(model.undo.count(), 1);
+    model.SaveFile_Click();
+    EXPECT_EQ(model.undo.count(), 1) << "the start cells were floor already";
+    model.undo.undo();
+    EXPECT_EQ(model.EdBoard, Board{});
 }
 
 } // namespace

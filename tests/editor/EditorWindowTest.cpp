@@ -149,7 +149,22 @@ TEST(EditorWindow, GenerateUndoAndTheBasePattern)
     ASSERT_NE(base, nullptr);
     EXPECT_EQ(base->size(), QSize(304, 261));
     EXPECT_EQ(base->windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(base->objectName(), QStringLiteral("Cmd"));
+    const auto enabled = [&] {
+        QString e;
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Cmd0", "Cmd80"})
+            e += base->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return e;
+    };
+    EXPECT_EQ(enabled(), QStringLiteral("100000")) << "idle: only 載入資料";
     QTest::mouseClick(base->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(enabled(), QStringLiteral("011111")) << "editing";
+    // The buttons to the right of the grid and under it.
+    const QRect grid(8, 8, 9 * 24 + 1, 9 * 24 + 1);
+    for (const char* name : {"Command1", "Command4", "Text1"})
+        EXPECT_GT(base->findChild<QWidget*>(QString::fromLatin1(name))->x(), grid.right()) << name;
+    for (const char* name : {"Command2", "Command3"})
+        EXPECT_GT(base->findChild<QWidget*>(QString::fromLatin1(name))->y(), grid.bottom()) << name;
     auto* cell10 = base->findChild<QPushButton*>(QStringLiteral("Cmd10"));
     EXPECT_EQ(cell10->text(), QStringLiteral("牆"));
     EXPECT_EQ(cell10->geometry(), QRect(32, 32, 25, 25));
@@ -175,6 +190,21 @@ TEST(EditorWindow, GenerateUndoAndTheBasePattern)
     QFile after(pattern);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);
+
+    // "離開" takes a changed pattern away without a question.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    base = w.basePattern();
+    ASSERT_NE(base, nullptr);
+    QTest::mouseClick(base->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(base->findChild<QPushButton*>(QStringLiteral("Cmd0")), Qt::LeftButton);
+    asked.clear();
+    poll.start(10);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+    poll.stop();
+    EXPECT_TRUE(asked.isEmpty());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.basePattern(), nullptr);
 }
 
 } // namespace
