@@ -147,6 +147,8 @@ TEST(EditorWindow, GenerateUndoAndTheBasePattern)
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
     BaseMazeWindow* base = w.basePattern();
     ASSERT_NE(base, nullptr);
+    EXPECT_TRUE(base->isVisible());
+    EXPECT_TRUE(w.isVisible()) << "modeless: the main window stays";
     EXPECT_EQ(base->size(), QSize(304, 261));
     EXPECT_EQ(base->windowTitle(), QStringLiteral("Form1"));
     EXPECT_EQ(base->objectName(), QStringLiteral("Cmd"));
