@@ -20,7 +20,9 @@ start_xvfb() {
   XVFB_DIR=$(mktemp -d)
   local fd
   exec {fd}>"$XVFB_DIR/display"
-  Xvfb -displayfd "$fd" -screen 0 "$screen" -nolisten tcp >"$XVFB_DIR/xvfb.log" 2>&1 &
+  # -noreset: the readiness probe below is a client too, and a server that
+  # resets when its last client leaves refuses the program that comes next.
+  Xvfb -displayfd "$fd" -screen 0 "$screen" -nolisten tcp -noreset >"$XVFB_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   exec {fd}>&-
   local deadline=$((SECONDS + XVFB_WAIT_SECONDS)) number=""
