@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -63,5 +65,40 @@ TEST_P(ShippedMap, IsPlayable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Stages, ShippedMap, ::testing::Range(0, 11));
+
+// The shipped high-score table: 20 lines ended by CR LF, ten named entries
+// with plain decimal scores from best to worst. And the shipped base pattern:
+// nine lines of nine walls and balls, 99 bytes.
+TEST(ShippedFiles, HighScoreTableAndBasePattern)
+{
+    const auto read = [](const char* name) {
+        std::ifstream in(std::string(MIBBET_SOURCE_DIR) + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string table = read("/data/save/high.tm");
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = table.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(table.substr(at, end - at));
+    EXPECT_EQ(at, table.size()) << "every line ends with CR LF";
+    ASSERT_EQ(lines.size(), 20u);
+    long previous = 1L << 30;
+    for (int k = 0; k < 10; ++k) {
+        const std::string& name = lines[2 * k];
+        const std::string& score = lines[2 * k + 1];
+        EXPECT_FALSE(name.empty()) << k;
+        EXPECT_EQ(score.find_first_not_of("0123456789"), std::string::npos) << score;
+        EXPECT_NE(score.front(), '0') << score;
+        EXPECT_LT(std::stol(score), previous) << "best first";
+        previous = std::stol(score);
+    }
+
+    const std::string pattern = read("/data/map/BaseMaze.bme");
+    ASSERT_EQ(pattern.size(), 99u);
+    for (int row = 0; row < 9; ++row) {
+        EXPECT_EQ(pattern.substr(row * 11 + 9, 2), "\r\n") << row;
+        EXPECT_EQ(pattern.substr(row * 11, 9).find_first_not_of("01"), std::string::npos) << row;
+    }
+}
 
 } // namespace
