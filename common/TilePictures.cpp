@@ -19,15 +19,21 @@ constexpr int PlaceholderSlot = 127;
 
 TilePictures::TilePictures(int scale) : scale_(scale)
 {
-    sheet_ = QImage(QStringLiteral(":/pictures/tiles.png")).convertToFormat(QImage::Format_RGB32);
-    if (scale != 1)
-        sheet_ = sheet_.scaled(sheet_.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    sheet_ = loadSheet(QStringLiteral(":/pictures/tiles.png"), scale);
     // A black hole in a magenta frame: never mistaken for a tile.
     const QRect slot((PlaceholderSlot % SheetColumns) * Cell * scale, (PlaceholderSlot / SheetColumns) * Cell * scale,
                      Cell * scale, Cell * scale);
     QPainter p(&sheet_);
     p.fillRect(slot, QColor(255, 0, 255));
     p.fillRect(slot.adjusted(6 * scale, 6 * scale, -6 * scale, -6 * scale), Qt::black);
+}
+
+QImage TilePictures::loadSheet(const QString& path, int scale)
+{
+    QImage img = QImage(path).convertToFormat(QImage::Format_RGB32);
+    if (scale != 1)
+        img = img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return img;
 }
 
 const TilePictures& TilePictures::forScale(int scale)

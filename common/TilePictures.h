@@ -20,6 +20,10 @@ public:
     QRect pictureOf(TileCode code) const;
     QImage picture(TileCode code) const { return sheet_.copy(pictureOf(code)); }
 
+    // A picture sheet compiled into the program, in the board's pixel format,
+    // scaled by whole pixels (nearest neighbour).
+    static QImage loadSheet(const QString& path, int scale);
+
 private:
     explicit TilePictures(int scale);
     int scale_;

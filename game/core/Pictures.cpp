@@ -9,20 +9,11 @@ namespace {
 
 constexpr int Cell = 20;
 
-// The sheets are compiled into the program.
-QImage load(const QString& path, int scale)
-{
-    QImage img = QImage(path).convertToFormat(QImage::Format_RGB32);
-    if (scale != 1)
-        img = img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return img;
-}
-
 } // namespace
 
 Pictures::Pictures(int scale)
     : scale_(scale), tiles_(TilePictures::forScale(scale).sheet()),
-      sprites_(load(QStringLiteral(":/pictures/sprites.png"), scale))
+      sprites_(TilePictures::loadSheet(QStringLiteral(":/pictures/sprites.png"), scale))
 {
 }
 
