@@ -330,6 +330,11 @@ TEST_F(Editor, Generator)
     EXPECT_EQ(cellImage(8, 5), tileImage(3));
     EXPECT_EQ(model.Maze.pixel(5, 5), tileImage(1).scaled(10, 10, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(5, 5))
         << "the preview shows the pattern's walls";
+    QImage white(10, 10, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QImage ballCell = model.Maze.copy(10, 0, 10, 10), wallCell = model.Maze.copy(0, 0, 10, 10);
+    EXPECT_NE(ballCell, white) << "and its balls";
+    EXPECT_NE(ballCell, wallCell);
 
     // One quarter turn before the first block; the others keep that
     // orientation (n = 4): column 0 of the pattern becomes row 0 everywhere.
