@@ -16,8 +16,8 @@ esac
 packages=(
   cmake ninja-build clang libclang-rt-14-dev g++ ccache       # compiler and build
   qt6-base-dev qt6-qpa-plugins                                # Qt 6 Widgets
-  qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-good gstreamer1.0-plugins-base
-  gstreamer1.0-plugins-ugly gstreamer1.0-libav                # sound: WAV and MP3 through GStreamer
+  qt6-multimedia-dev libqt6multimedia6                        # sound: the effects
+  libmpg123-dev libpulse-dev                                  # sound: the tune, decoded and played
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
   libxcb1-dev                                                 # the start-up benchmark watches the X server

@@ -25,6 +25,13 @@ class ViewModel {
 public:
     const ControlState& operator[](const QString& name) const;
     bool has(const QString& name) const { return controls_.count(name) != 0; }
+    // The control's state, which stays at this address for the model's
+    // life; null while the control was never set.
+    const ControlState* find(const QString& name) const
+    {
+        const auto it = controls_.find(name);
+        return it == controls_.end() ? nullptr : &it->second;
+    }
 
     void setText(const QString& name, const QString& text);
     void setVisible(const QString& name, bool visible);

@@ -9,9 +9,12 @@
 #include <QGuiApplication>
 #include <QPixmap>
 
+#include <cstring>
+
 namespace {
 
 constexpr int TwipsPerPixel = 15;
+constexpr int CellPixels = 20;
 
 // The game numbers the buttons 1 (left), 2 (right) and 4 (middle).
 int gameButtons(Qt::MouseButtons b)
@@ -90,16 +93,35 @@ void BoardView::refresh()
     const auto changed = fg_.takeChangedCells();
     if (changed.none())
         return;
-    if (changed.all()) {
+    const QImage& now = fg_.image();
+    if (changed.all() || shown_.size() != now.size()) {
+        shown_ = now.copy();
         update();
         return;
     }
+    // A sprite drawn again where it stood leaves its cells as they were:
+    // only cells whose pixels really differ from the screen are sent.
+    const int side = CellPixels * fg_.scale();
+    const qsizetype rowBytes = qsizetype(side) * (now.depth() / 8);
     QRegion dirty;
     for (int c = 0; c < BoardCols; ++c)
-        for (int r = 0; r < BoardRows; ++r)
-            if (changed.test(c * BoardRows + r))
-                dirty += QRect(c * 20, r * 20, 20, 20);
-    update(dirty);
+        for (int r = 0; r < BoardRows; ++r) {
+            if (!changed.test(c * BoardRows + r))
+                continue;
+            bool differs = false;
+            for (int y = r * side; y < (r + 1) * side; ++y) {
+                const uchar* from = now.constScanLine(y) + c * rowBytes;
+                uchar* to = shown_.scanLine(y) + c * rowBytes;
+                if (std::memcmp(from, to, size_t(rowBytes)) != 0) {
+                    std::memcpy(to, from, size_t(rowBytes));
+                    differs = true;
+                }
+            }
+            if (differs)
+                dirty += QRect(c * CellPixels, r * CellPixels, CellPixels, CellPixels);
+        }
+    if (!dirty.isEmpty())
+        update(dirty);
 }
 
 void BoardView::paintEvent(QPaintEvent* e)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -7,13 +8,13 @@ class Surface;
 
 // Shows the board surface FG, 520 x 400, pixel for pixel (the surface is
 // already drawn at the screen's pixel ratio, so nothing is smoothed). Only the
-// cells whose pixels changed since the last frame are sent to the screen.
+// cells whose pixels differ from the last frame are sent to the screen.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
     explicit BoardView(Surface& fg, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {520, 400}; }
-    // Repaints the cells of the surface that changed since the last call.
+    // Repaints the cells of the surface whose pixels changed since the last call.
     void refresh();
 
     // Key presses (auto-repeats included) and real key releases.
@@ -43,5 +44,6 @@ protected:
 
 private:
     Surface& fg_;
+    QImage shown_; // the surface as last sent to the screen
     QString pointer_;
 };

@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : program_(program), game_(game)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -66,10 +68,12 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
 
     // The pause notice over the board.
     auto* pauseBox = new QWidget(board_);
+    pauseBox_ = pauseBox;
     pauseBox->setGeometry(0, 150, 520, 100);
     auto* pauseColumn = new QVBoxLayout(pauseBox);
     for (const char* control : {"Label23", "Label24"}) {
         auto* l = new QLabel;
+        pauseLabels_.append(l);
         l->setObjectName(QString::fromLatin1(control));
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("color: #ffffff; background: rgba(20,24,60,200); padding: 4px;") +
@@ -128,8 +132,7 @@ void GameWindowWidget::command(const std::function<void()>& handler)
     handler();
     if (game_.closed())
         return;
-    binder_.sync(game_.vm, true);
-    board_->refresh();
+    followModel(true); // a widget may have changed itself (a ticked action)
 }
 
 void GameWindowWidget::buildMenus()
@@ -222,9 +225,15 @@ void GameWindowWidget::buildToolbar()
     }
 }
 
-void GameWindowWidget::sync()
+void GameWindowWidget::sync() { followModel(false); }
+
+void GameWindowWidget::followModel(bool all)
 {
-    binder_.sync(game_.vm);
+    binder_.sync(game_.vm, all);
+    // The notice's box is shown only with a line in it, so the board's
+    // frames do not repaint an empty box over it.
+    pauseBox_->setVisible(std::any_of(pauseLabels_.cbegin(), pauseLabels_.cend(),
+                                      [](const QLabel* l) { return !l->isHidden(); }));
     board_->setPointer(game_.vm.image(QStringLiteral("FG")));
     board_->refresh();
 }

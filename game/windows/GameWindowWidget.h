@@ -10,6 +10,7 @@ class DescriptionPanel;
 class EndingFrame;
 class GameProgram;
 class GameWindow;
+class QLabel;
 
 // The game window: menus, toolbar, board and status panel over the game core.
 class GameWindowWidget : public QMainWindow {
@@ -30,6 +31,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void activate();
+    void followModel(bool all);
     void command(const std::function<void()>& handler);
 
     GameProgram& program_;
@@ -38,6 +40,8 @@ private:
     BoardView* board_ = nullptr;
     EndingFrame* ending_ = nullptr;
     DescriptionPanel* description_ = nullptr;
+    QWidget* pauseBox_ = nullptr;     // holds the two lines of the pause notice
+    QList<QLabel*> pauseLabels_;
     bool shown_ = false;
     bool closingForProgram_ = false;
 };

@@ -1,8 +1,8 @@
 #include "QtSound.h"
 
-#include <QAudioOutput>
+#include "MusicChannel.h"
+
 #include <QDir>
-#include <QMediaPlayer>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -24,33 +24,22 @@ void QtSound::playEffect(const QString& file)
     effect->play();
 }
 
-void QtSound::ensureMusic()
-{
-    if (music_)
-        return;
-    musicOutput_ = std::make_unique<QAudioOutput>();
-    musicOutput_->setVolume(0.6f);
-    music_ = std::make_unique<QMediaPlayer>();
-    music_->setAudioOutput(musicOutput_.get());
-}
-
 void QtSound::startMusic()
 {
-    ensureMusic();
-    music_->stop();
-    musicFile_ = QDir::toNativeSeparators(appDir_ + QStringLiteral("/bgm/bgm5.mp3"));
-    music_->setSource(QUrl::fromLocalFile(appDir_ + QStringLiteral("/bgm/bgm5.mp3")));
+    if (!music_)
+        music_ = std::make_unique<MusicChannel>(0.6f);
+    const QString path = appDir_ + QStringLiteral("/bgm/bgm5.mp3");
+    musicFile_ = QDir::toNativeSeparators(path);
+    music_->open(path);
     musicOpen_ = true;
-    music_->setPosition(0);
-    music_->play();
+    music_->playFromStart();
 }
 
 void QtSound::rewindMusic()
 {
     if (!music_ || !musicOpen_)
         return;
-    music_->setPosition(0);
-    music_->play();
+    music_->playFromStart();
 }
 
 void QtSound::stopMusic()
@@ -61,16 +50,14 @@ void QtSound::stopMusic()
 
 void QtSound::closeMusic()
 {
-    if (music_) {
-        music_->stop();
-        music_->setSource(QUrl());
-    }
+    if (music_)
+        music_->close();
     musicOpen_ = false;
 }
 
 bool QtSound::musicNotOpen() const { return !musicOpen_; }
 
-qint64 QtSound::musicPosition() const { return music_ && musicOpen_ ? music_->position() : 0; }
+qint64 QtSound::musicPosition() const { return music_ && musicOpen_ ? music_->positionMs() : 0; }
 
 bool QtSound::effectPlaying(const QString& file) const
 {

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
+class MusicChannel;
 class QSoundEffect;
 
 // The two sound channels on Qt Multimedia. Nothing is created before the
@@ -29,12 +28,10 @@ public:
     bool effectPlaying(const QString& file) const;
 
 private:
-    void ensureMusic();
     QString appDir_;
     QString musicFile_;
     bool musicOpen_ = false;
-    std::unique_ptr<QAudioOutput> musicOutput_;
-    std::unique_ptr<QMediaPlayer> music_;
+    std::unique_ptr<MusicChannel> music_;
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
 };

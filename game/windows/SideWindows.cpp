@@ -22,7 +22,13 @@ RadarWindow::RadarWindow(GameProgram& program)
     setWindowTitle(QStringLiteral("雷達 --- 球的位置"));
     setStyleSheet(QStringLiteral("#Form3 { background: rgb(255, 255, 192); }"));
     setAttribute(Qt::WA_StyledBackground);
-    form_->painted = [this] { update(RadarLeft, RadarTop, RadarForm::Width, RadarForm::Height); };
+    // The radar is painted five times a second; most of those show nothing new.
+    form_->painted = [this] {
+        if (form_->CM() == shown_)
+            return;
+        shown_ = form_->CM().copy();
+        update(RadarLeft, RadarTop, RadarForm::Width, RadarForm::Height);
+    };
 
     // The legend, one line each to the right of the surface.
     auto* legend = new QVBoxLayout;

@@ -2,6 +2,7 @@
 #include "QaForm.h"
 #include "ViewBinder.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -23,6 +24,7 @@ protected:
 
 private:
     std::unique_ptr<RadarForm> form_;
+    QImage shown_; // the radar as last sent to the screen
 };
 
 // The question-and-answer help window Form4: eight topics, one answer at a time.

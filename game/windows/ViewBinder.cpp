@@ -64,17 +64,23 @@ void apply(QObject* target, const QString& control, const ControlState& c)
 
 void ViewBinder::sync(const ViewModel& vm, bool all)
 {
-    if (vm.revision() == seen_ && !all)
+    if (&vm != model_) {
+        model_ = &vm;
+        for (Binding& b : bindings_)
+            b.state = nullptr;
+    } else if (vm.revision() == seen_ && !all) {
         return;
+    }
     seen_ = vm.revision();
     for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
         Binding& b = it.value();
-        if (!b.target || !vm.has(it.key()))
+        if (!b.target)
             continue;
-        const ControlState& c = vm[it.key()];
-        if (c.revision == b.applied && !all)
+        if (!b.state)
+            b.state = vm.find(it.key());
+        if (!b.state || (b.state->revision == b.applied && !all))
             continue;
-        b.applied = c.revision;
-        apply(b.target, it.key(), c);
+        b.applied = b.state->revision;
+        apply(b.target, it.key(), *b.state);
     }
 }

@@ -20,7 +20,9 @@ private:
     struct Binding {
         QPointer<QObject> target;
         std::uint64_t applied = 0;
+        const ControlState* state = nullptr; // found once, not by name on every tick
     };
     QHash<QString, Binding> bindings_;
     std::uint64_t seen_ = 0;
+    const ViewModel* model_ = nullptr; // the model the states were found in
 };
