@@ -20,7 +20,7 @@ packages=(
   libmpg123-dev libpulse-dev                                  # sound: the tune, decoded and played
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
-  libxcb1-dev                                                 # the start-up benchmark watches the X server
+  libxcb1-dev libxcb-xtest0-dev                               # the start-up benchmark watches the X server
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "GameProgram.h"
 #include "GameWindow.h"
+#include "NullHost.h"
 #include "SimClock.h"
 #include "StageMapFile.h"
 #include "Surface.h"
@@ -20,43 +21,6 @@ void BM_ParseStageMap(benchmark::State& state)
         benchmark::DoNotOptimize(stagemap::parse(text));
 }
 BENCHMARK(BM_ParseStageMap);
-
-struct NullHost : GameHost {
-    void MsgBox(const QString&, const QString&) override {}
-    void MsgBoxPlain(const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    QString InputBox(const QString&, const QString&) override { return {}; }
-    double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }
-    std::mt19937 rng{12345};
-    void Randomize() override {}
-    QString AppDir() const override { return {}; }
-    void ShowModeWindow() override {}
-    void CloseModeWindow() override {}
-    void ShowHelpWindow() override {}
-    void CloseHelpWindow() override {}
-    void ShowRadarWindow() override {}
-    void CloseRadarWindow() override {}
-    bool RadarWindowVisible() const override { return true; }
-    void FocusBoard() override {}
-    void OpenAddress(const QString&, bool) override {}
-    void CloseSideWindows() override {}
-    void ShowGameWindow() override {}
-    void CloseGameWindow() override {}
-    bool GameWindowVisible() const override { return true; }
-    bool HelpWindowVisible() const override { return true; }
-    void ShowHighScoreWindow() override {}
-    void CloseHighScoreWindow() override {}
-    void Quit() override {}
-    void PlayEffect(const QString&) override {}
-    void StartMusic() override {}
-    void RewindMusic() override {}
-    void StopMusic() override {}
-    void CloseMusic() override {}
-    bool MusicNotOpen() const override { return false; }
-    qint64 MusicPosition() const override { return 0; }
-    QString MusicFile() const override { return {}; }
-    void SetMusicFile(const QString&) override {}
-};
 
 // One second of game time with every game-window timer running, under the
 // simulated clock: the cost of the timer machinery itself.

@@ -12,13 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <QApplication>
-#include <QTimer>
-
-#include <cstdio>
-#include <cstring>
-#include <cstdlib>
-
 ModeWindow::ModeWindow(GameProgram& program) : program_(program)
 {
     setObjectName(QStringLiteral("Form2"));
@@ -110,19 +103,4 @@ void ModeWindow::closeEvent(QCloseEvent* e)
     QWidget::closeEvent(e);
     if (!closingForGame_)
         program_.modeWindowClosed();
-}
-
-void ModeWindow::paintEvent(QPaintEvent* e)
-{
-    QWidget::paintEvent(e);
-    // A start-up probe for the launcher that measures time to the first picture.
-    if (!painted_) {
-        painted_ = true;
-        if (const char* probe = std::getenv("MIBBET_STARTUP_PROBE")) {
-            std::fputs("painted\n", stdout);
-            std::fflush(stdout);
-            if (std::strcmp(probe, "exit") == 0)
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-    }
 }

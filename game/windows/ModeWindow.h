@@ -16,11 +16,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     GameProgram& program_;
     ViewBinder binder_;
     bool closingForGame_ = false;
-    bool painted_ = false;
 };
