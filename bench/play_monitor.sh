@@ -5,19 +5,21 @@
 # of each thread and its resident memory from /proc over a window of play.
 # Prints every run and the medians.
 #
-#   bench/play_monitor.sh build/out/Mibbet [runs] [seconds] [idle|walk]
+#   bench/play_monitor.sh build/out/Mibbet [runs] [seconds] [idle|walk] [sound|silent]
 #
 # idle: nobody touches the game (music playing). walk: Up and Down are held
 # in turn, two seconds each, so the character walks its open column from end
 # to end, eating, while the ghosts roam.
 # Where PulseAudio is installed (apt-get install pulseaudio), each run gets a
 # private sound server with a silent sink, so the sound is really played as
-# on a player's desktop; without it the program has no sound device.
+# on a player's desktop; without it, or with `silent`, the program has no
+# sound device.
 set -euo pipefail
 program=$(readlink -f "$1")
 runs=${2:-5}
 seconds=${3:-10}
 mode=${4:-idle}
+sound_wanted=${5:-sound}
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/xvfb/xvfb.sh"
 export QT_QPA_PLATFORM=xcb
@@ -33,7 +35,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
 
 start_sound() {
   sound="no sound server"
-  command -v pulseaudio >/dev/null || return 0
+  [ "$sound_wanted" = sound ] && command -v pulseaudio >/dev/null || return 0
   export PULSE_RUNTIME_PATH=$(mktemp -d) PULSE_SERVER
   PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \

@@ -1,20 +1,21 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QString>
+#include <QThread>
 
-#include <condition_variable>
-#include <deque>
+#include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 class Mp3Decoder;
+class QAudioSink;
+class QIODevice;
+class QTimer;
 
-// The music channel: one MP3 tune decoded and written to the sound server
-// by a thread of its own that sleeps while the server's buffer is full, so
-// neither it nor the game's thread wakes fifty times a second to top it up.
-// The position is the time the tune has been playing, kept on the caller's
-// thread; it runs on where no sound server exists, as a silent sink would.
+// The music channel: one MP3 tune decoded a little at a time and fed to the
+// sound device from a thread of its own, so the game's thread is never woken
+// to top up the sound buffer. The position is the time the tune has been
+// playing, kept on the caller's thread; it runs on where no sound device
+// exists, as a silent sink would.
 class MusicChannel {
 public:
     explicit MusicChannel(float volume);
@@ -29,17 +30,22 @@ public:
     qint64 positionMs() const;
 
 private:
-    enum class Order { Open, Play, Stop, Close, Quit };
-    void give(Order order, std::unique_ptr<Mp3Decoder> tune = nullptr);
-    void run(); // the sound thread
+    // Runs a job on the sound thread; everything the jobs touch lives there.
+    void onSoundThread(std::function<void()> job);
+    void feed(std::shared_ptr<Mp3Decoder> tune);
+    void rewindAndPlay();
+    void topUp();
+    void halt();
 
     const float volume_;
+    QThread thread_;
+    QObject* soundContext_ = nullptr; // lives on the sound thread
 
-    // Orders handed from the caller to the sound thread, in turn.
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::pair<Order, std::unique_ptr<Mp3Decoder>>> orders_;
-    std::thread thread_;
+    // Sound thread only.
+    std::shared_ptr<Mp3Decoder> tune_;
+    QAudioSink* sink_ = nullptr;
+    QIODevice* device_ = nullptr;
+    QTimer* topUpTimer_ = nullptr;
 
     // Caller's thread only.
     bool playable_ = false;
