@@ -123,7 +123,10 @@ void MusicChannel::topUp()
 {
     if (!device_)
         return;
-    const qsizetype room = sink_->bytesFree();
+    // Whole frames only: the decoder gives nothing for less than one, and
+    // nothing means the end of the tune.
+    const qsizetype frame = 2 * tune_->channels();
+    const qsizetype room = sink_->bytesFree() / frame * frame;
     if (room <= 0)
         return;
     QByteArray piece(room, Qt::Uninitialized);
