@@ -35,7 +35,7 @@ using CommandsWindows = Windows;
 TEST_F(CommandsWindows, MenuTree)
 {
     GameWindowWidget* w = choose("困難Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     const QStringList want = {
         "Game 遊戲(&G): GameStop 暫停 Ctrl+Z|GameResect 重新開始 Ctrl+R|-|saveSP 儲存紀錄 Ctrl+S|loadSP 讀取紀錄 Ctrl+L|-|"
         "GameOuit 離開 Ctrl+Q",
@@ -74,7 +74,7 @@ TEST_F(CommandsWindows, MenuTree)
 TEST_F(CommandsWindows, ToolbarAndThePauseButton)
 {
     GameWindowWidget* w = choose("正常Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     auto* bar = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     ASSERT_NE(bar, nullptr);
     const QStringList want = {"reset 重新開始", "stop 暫停", "-", "save 儲存紀錄", "load 開啟紀錄", "-", "quit 離開遊戲", "-",
@@ -132,11 +132,11 @@ TEST_F(CommandsWindows, ToolbarAndThePauseButton)
 TEST_F(CommandsWindows, SideWindowsAndTheDescription)
 {
     GameWindowWidget* w = choose("簡易Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     RadarWindow* radar = host.radarWindow();
     ASSERT_NE(radar, nullptr);
     // The map's one small ball at (5, 5) is red on the radar.
-    QTRY_COMPARE_WITH_TIMEOUT(radar->form().CM().pixel(5 * 4 + 1, 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0), 1000);
+    ASSERT_EVENTUALLY_EQ(radar->form().CM().pixel(5 * 4 + 1, 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0), 1000);
     const QImage shown = radar->grab().toImage();
     EXPECT_EQ(shown.pixel(6 + 5 * 4 + 1, 6 + 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0));
 
@@ -184,7 +184,7 @@ TEST_F(CommandsWindows, SideWindowsAndTheDescription)
 TEST_F(CommandsWindows, PlacesAndPictures)
 {
     GameWindowWidget* w = choose("正常Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
 
     auto* panel = w->findChild<DescriptionPanel*>(QStringLiteral("GameFrame"));
     ASSERT_NE(panel, nullptr);
@@ -281,7 +281,7 @@ TEST_F(CommandsWindows, PlacesAndPictures)
 TEST_F(CommandsWindows, LinksOpenTheirAddresses)
 {
     GameWindowWidget* w = choose("正常Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     AddressCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");

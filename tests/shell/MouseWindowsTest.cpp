@@ -17,7 +17,7 @@ using MouseWindows = Windows;
 TEST_F(MouseWindows, TheBoardTakesTheMouse)
 {
     GameWindowWidget* w = choose("簡易Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     GameWindow& g = *program.game();
     Module1& m = program.module();
     for (GhoRec& ghost : m.GhoTab)
@@ -27,16 +27,17 @@ TEST_F(MouseWindows, TheBoardTakesTheMouse)
     // The character rests at (1, 18) facing left; its row, three cells right.
     const QPoint target(4 * 20 + 10, 18 * 20 + 10);
     QTest::mouseMove(board, target);
-    QTRY_COMPARE_WITH_TIMEOUT(board->pointer(), QStringLiteral("MoiRight"), 1000);
+    ASSERT_EVENTUALLY_EQ(board->pointer(), QStringLiteral("MoiRight"), 1000);
     EXPECT_EQ(board->cursor().shape(), Qt::BitmapCursor);
     const QPoint hot = board->cursor().hotSpot();
     EXPECT_EQ(std::make_pair(hot.x(), hot.y()), std::make_pair(30, 16)) << "the tip of the arrow";
-    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, target); // turns right
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, target);
+    ASSERT_EVENTUALLY_EQ(m.SprDir, 1, 1000); // the first steering tick turns right, and stops
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, target); // walks
-    QTRY_COMPARE_WITH_TIMEOUT(m.SprX, 4 * 300, 3000);
+    ASSERT_EVENTUALLY_EQ(m.SprX, 4 * 300, 3000);
     EXPECT_EQ(m.SprY, 18 * 300);
     QTest::mouseMove(board, QPoint(9 * 20 + 5, 3 * 20 + 5));
-    QTRY_COMPARE_WITH_TIMEOUT(board->pointer(), QStringLiteral("MoiC"), 1000);
+    ASSERT_EVENTUALLY_EQ(board->pointer(), QStringLiteral("MoiC"), 1000);
 
     QTest::mousePress(board, Qt::MiddleButton, Qt::NoModifier, target);
     EXPECT_TRUE(g.ChiTimer->enabled());

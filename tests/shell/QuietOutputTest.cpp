@@ -69,6 +69,11 @@ TEST(QuietBoard, OnlyCellsWhosePixelsChangedAreRepainted)
     fg.copyTile(2, 3, 4);
     frame();
     EXPECT_EQ(log.painted, QRegion(60, 80, 20, 20));
+    // The corners of the board count like any other cell.
+    fg.copyTile(2, 0, 0);
+    fg.copyTile(2, BoardCols - 1, BoardRows - 1);
+    frame();
+    EXPECT_EQ(log.painted, QRegion(0, 0, 20, 20) + QRegion(500, 380, 20, 20));
     // What is on the screen is what the surface holds.
     EXPECT_EQ(board.grab().toImage().convertToFormat(QImage::Format_RGB32), fg.image());
 }

@@ -52,7 +52,7 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
         table.write(QStringLiteral("玩家%1\r\n%2\r\n").arg(k).arg(1000 - 100 * k).toUtf8());
     table.close();
     GameWindowWidget* w = choose("正常Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
 
     enum Road { Ok, CloseBox, Escape };
     for (const Road road : {Ok, CloseBox, Escape}) {
@@ -78,7 +78,7 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
         if (road == Ok)
             hs->grab().save(QStringLiteral(MIBBET_BINARY_DIR "/high-scores-offscreen.png"));
         const std::int16_t timeLeft = program.game()->f.TimeLeft;
-        QTRY_VERIFY_WITH_TIMEOUT(program.game()->f.TimeLeft < timeLeft, 3000); // not paused
+        ASSERT_EVENTUALLY(program.game()->f.TimeLeft < timeLeft, 3000); // not paused
         if (road == Escape)
             QTest::keyClick(hs, Qt::Key_Escape);
         else if (byCloseBox)
@@ -95,7 +95,7 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
 TEST_F(SavedGamesWindows, SaveAndLoadThroughTheBoxes)
 {
     GameWindowWidget* w = choose("正常Cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(program.game()->f.Started, On, 1000);
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
     program.game()->f.Score = 4321;
     Answerer a;
     a.answer(QStringLiteral("視窗"), 2);

@@ -13,6 +13,18 @@
 
 #include <gtest/gtest.h>
 
+// Waits, handling events, up to `ms` for a condition that live timers or the
+// window system bring about, and fails the test when it never comes. (Qt's
+// own QTRY_ macros report to a Qt test runner; under Google Test their
+// failure would only end the test early, as a pass.)
+#define ASSERT_EVENTUALLY(condition, ms) \
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(condition); }, ms)) << #condition
+#define ASSERT_EVENTUALLY_EQ(actual, expected, ms) \
+    do { \
+        QTest::qWaitFor([&] { return (actual) == (expected); }, ms); \
+        ASSERT_EQ(actual, expected); \
+    } while (false)
+
 // The real windows, offscreen, on live timers, with a program folder holding
 // maps 0 and 1: floor everywhere but one small ball at (5, 5).
 class Windows : public ::testing::Test {
