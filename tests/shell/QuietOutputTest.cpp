@@ -144,6 +144,8 @@ TEST(Tune, DamagedOrMissingFilesStayQuiet)
         channel.playFromStart();
         QTest::qWait(20);
         EXPECT_EQ(channel.positionMs() > 0, c.opens);
+        channel.close();
+        EXPECT_EQ(channel.positionMs(), 0);
     }
 }
 
