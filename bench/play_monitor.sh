@@ -64,9 +64,12 @@ for run in $(seq "$runs"); do
   sleep 3 # start-up and the first frames are not what we measure
   before=$(cpu_of "$pid"); declare -A t0=(); while IFS=$'\t' read -r name value; do t0[$name]=$(( ${t0[$name]:-0} + value )); done < <(thread_cpu "$pid")
   if [ "$mode" = walk ]; then
+    # The keyboard stays where it is, as with a player: when the character
+    # dies, the keys go to the message box until it is answered.
+    xdotool windowfocus --sync "$game_window"
     end=$((SECONDS + seconds))
     while [ $SECONDS -lt $end ]; do
-      for k in Up Down; do xdotool windowfocus "$game_window" keydown $k; sleep 2; xdotool keyup $k; done
+      for k in Up Down; do xdotool keydown $k; sleep 2; xdotool keyup $k; done
     done
   else
     sleep "$seconds"
