@@ -129,10 +129,10 @@ void MusicChannel::topUp()
     const qsizetype room = sink_->bytesFree() / frame * frame;
     if (room <= 0)
         return;
-    QByteArray piece(room, Qt::Uninitialized);
-    const qint64 got = tune_->read(piece.data(), room);
+    piece_.resize(room); // kept between top-ups: no allocation once it has grown
+    const qint64 got = tune_->read(piece_.data(), room);
     if (got > 0)
-        device_->write(piece.constData(), got);
+        device_->write(piece_.constData(), got);
     else
         topUpTimer_->stop(); // the end: what is queued plays out
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QThread>
@@ -46,6 +47,7 @@ private:
     QAudioSink* sink_ = nullptr;
     QIODevice* device_ = nullptr;
     QTimer* topUpTimer_ = nullptr;
+    QByteArray piece_; // the decoded piece being handed over
 
     // Caller's thread only.
     bool playable_ = false;
