@@ -66,6 +66,9 @@ TEST(QuietBoard, OnlyCellsWhosePixelsChangedAreRepainted)
     fg.drawMasked(SpriteSet::SprPic, 8, 0, 3 * 300 + 150, 4 * 300);
     frame();
     EXPECT_EQ(log.painted, QRegion(60, 80, 40, 20));
+    fg.drawMasked(SpriteSet::SprPic, 8, 0, 3 * 300, 4 * 300 + 150); // and so between two rows
+    frame();
+    EXPECT_EQ(log.painted, QRegion(60, 80, 20, 40));
     fg.copyTile(2, 3, 4);
     frame();
     EXPECT_EQ(log.painted, QRegion(60, 80, 20, 20));
