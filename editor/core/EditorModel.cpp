@@ -166,7 +166,8 @@ void EditorModel::Command2_Click(const QString& find, const QString& replacement
     }
     // A fraction rounds to the nearest whole code, a half to the even one.
     const double rounded = replaceOk ? std::nearbyint(replaceValue) : -1;
-    if (!replaceOk || rounded < -32768 || rounded > 32767 || !onPalette(static_cast<TileCode>(rounded))) {
+    // Written so that "nan" fails the range test too, before it meets a cast.
+    if (!replaceOk || !(rounded >= -32768 && rounded <= 32767) || !onPalette(static_cast<TileCode>(rounded))) {
         host_.MsgBox(QStringLiteral("「%1」不是圖塊代碼：\r請在「取代為」右邊的框輸入調色盤上的一個代碼。").arg(replacement),
                      title);
         return;
