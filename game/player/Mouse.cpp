@@ -96,6 +96,10 @@ void GameWindow::MouseTimer_Timer()
         const bool hit = CheckSpriteHit();
         if (hit || m.SprDir != line->dir || f.MsgBusy != Off) {
             MouseTimer->setEnabled(false);
+            // A move the keys started finishes in its own direction: turned
+            // half-way, it would end between two cells, or off the board.
+            if (m.SprMoving != Off && m.SprDir != line->dir)
+                return;
             m.SprDir = m.Ls1Dir = m.Ls2Dir = m.ChiDir = line->dir;
             f.SprFrame = line->frame;
             CheckEat();

@@ -150,6 +150,23 @@ TEST_F(MouseAndTools, PauseBusyMovesAndPeriod)
     }
 }
 
+// A steering tick during a move the keys started, with the target behind,
+// stops the steering but leaves the move alone: it ends on the next cell.
+TEST_F(MouseAndTools, SteeringNeverTurnsAMoveHalfWay)
+{
+    GameWindow& g = startAt(5, 10, 0);
+    click(g, 5, 12); // behind: the first tick turns the character down
+    steer(g);
+    ASSERT_EQ(m.SprDir, 2);
+    click(g, 5, 12); // the steering waits for its tick...
+    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier); // ...while the keys turn it up, then walk
+    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
+    ASSERT_TRUE(advanceUntil([&] { return m.SprMoving != Off; }));
+    steer(g);
+    EXPECT_EQ(both(m.SprX, m.SprY), std::make_pair(5 * 300, 9 * 300));
+    EXPECT_EQ(m.SprDir, 0);
+}
+
 // The middle button drills and the right button fires while held, paused
 // or not, as X and Z do.
 TEST_F(MouseAndTools, MiddleDrillsRightFires)
@@ -207,9 +224,12 @@ TEST_F(MouseAndTools, TestTools)
          [&] {
              EXPECT_EQ((std::vector<int>{m.Level, g.f.Score, g.f.PP}), (std::vector<int>{1, 0, 10}));
              EXPECT_EQ(g.vm.text("Label1"), QStringLiteral("使用測試快速鍵"));
-             EXPECT_EQ(g.vm.text("Frame21"), QStringLiteral("PP值：10 / 40"));
+             EXPECT_EQ(g.vm.text("Frame21"), QStringLiteral("PP值：10 / 10"));
          }},
-        {"F5", [&] { g.f.PP = 5; }, &GameWindow::Tool3_Click, "PP值+10", [&] { EXPECT_EQ(g.f.PP, 15); }},
+        {"F5 right after the level dropped", [&] { g.f.PP = 5; }, &GameWindow::Tool3_Click, "PP值+10",
+         [&] { EXPECT_EQ(g.f.PP, 10) << "the ceiling of level 1"; }},
+        {"F5", [&] { g.f.PP = 5; m.Level = 16; clock.advance(50); }, &GameWindow::Tool3_Click, "PP值+10",
+         [&] { EXPECT_EQ(g.f.PP, 15); }},
         {"F5 capped", [&] { g.f.PP = 35; }, &GameWindow::Tool3_Click, "PP值+10",
          [&] {
              EXPECT_EQ(g.f.PP, 40);
