@@ -80,6 +80,7 @@ void GameWindow::Form_Load()
     vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
     vm.setVisible(QStringLiteral("EndFm"), false);
     m.SprMoving = Off; // a time-out's game over left the player frozen
+    m.SprStep = 0;      // a game left in the middle of a move must not shorten the next game's first
     m.DirVec[0] = {0, -1};
     m.DirVec[1] = {1, 0};
     m.DirVec[2] = {0, 1};
