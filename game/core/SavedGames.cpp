@@ -130,6 +130,16 @@ void GameWindow::LoadGame()
         return;
     }
     apply(*r.record, m, f);
+    // A game saved during a move comes back on a whole cell (rounded down,
+    // as the ghosts are), and a move running now ends here: the rest of its
+    // steps from the loaded position would leave the character between
+    // cells, where it could walk off the board.
+    m.SprX = static_cast<std::int16_t>(m.SprX - m.SprX % 300);
+    m.SprY = static_cast<std::int16_t>(m.SprY - m.SprY % 300);
+    if (m.SprMoving != Off && SprMovTimer->enabled()) {
+        m.SprMoving = Off;
+        m.SprStep = 0;
+    }
     // Saving follows the loaded mode; the stage clock and its name run on.
     vm.setEnabled(QStringLiteral("Toolbar1.save"), !m.practice());
     vm.setEnabled(QStringLiteral("saveSP"), !m.practice());

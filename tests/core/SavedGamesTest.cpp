@@ -168,6 +168,27 @@ TEST_F(SavedGames, SaveAndLoadRoundTrip)
     EXPECT_EQ(host.sound.count(QStringLiteral("StartMusic")), 1);
 }
 
+// A game saved in the middle of a move comes back on a whole cell, and
+// loading in the middle of a move ends that move: the character never rests
+// between two cells.
+TEST_F(SavedGames, MovesNeverOutliveALoad)
+{
+    GameWindow& g = startCalm(2);
+    m.SprDir = 0; // facing up, on the start cell (1, 18)
+    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
+    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 3; }));
+    save(g, QStringLiteral("半途"));
+    ASSERT_EQ(m.SprY, 5400 - 150) << "saved half-way";
+    ASSERT_TRUE(advanceUntil([&] { return m.SprMoving == Off; }));
+    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier); // another move, from (1, 17)
+    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 2; }));
+    host.inputs = {QStringLiteral("半途")};
+    g.LoadGame();
+    clock.advance(1000);
+    EXPECT_EQ(std::make_pair(m.SprX, m.SprY), std::make_pair(std::int16_t{300}, std::int16_t{5100}));
+    EXPECT_EQ(m.SprMoving, Off);
+}
+
 // A game saved in another mode brings that mode's numbers and caption, and
 // saving follows it: a practice game cannot be saved again. A paused game
 // stays paused through saving and loading.
