@@ -62,6 +62,9 @@ void GameWindow::Tool2_Click()
         m.Level = 1;
         f.Score = 0;
         f.PP = 10;
+        // The ceiling drops with the level at once, not at the next status
+        // refresh: PP+10 right after this must stop at the new ceiling.
+        f.PPMax = static_cast<std::int16_t>(m.ppCeiling());
         ShowPPCaption();
         vm.setText(QStringLiteral("Label1"), Notice);
     }
