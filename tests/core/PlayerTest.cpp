@@ -123,6 +123,22 @@ TEST_F(Player, ArrowsDuringAMoveAreDropped)
     EXPECT_EQ(m.SprDir, 0);
 }
 
+// A game restarted in the middle of a move leaves nothing of it to the next:
+// the new game's first move is a whole cell.
+TEST_F(Player, ARestartMidMoveLeavesNoPartOfIt)
+{
+    GameWindow& g = start(floorBoard());
+    press(g, Qt::Key_Up);
+    press(g, Qt::Key_Up);
+    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 3; }));
+    program.backToModeWindow();
+    GameWindow& again = start(floorBoard());
+    press(again, Qt::Key_Up);
+    press(again, Qt::Key_Up);
+    walk(again);
+    EXPECT_EQ(std::make_pair(m.SprX, m.SprY), std::make_pair(std::int16_t{300}, std::int16_t{5100}));
+}
+
 TEST_F(Player, DeathMessageOnlyLetsArrowsTurn)
 {
     GameWindow& g = start(floorBoard());
