@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +14,9 @@ bool readHead(const QString& path, QByteArray* bytes, qint64 limit)
     QFile f(path);
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
         return false;
-    *bytes = f.read(limit);
+    // A buffer of the whole limit is not made for a small file.
+    const qint64 size = f.size();
+    *bytes = f.read(size > 0 && !f.isSequential() ? std::min(size, limit) : limit);
     return true;
 }
 

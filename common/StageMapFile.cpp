@@ -1,5 +1,6 @@
 #include "StageMapFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -68,9 +69,16 @@ ReadResult read(const std::string& path)
         r.error = ReadError::CannotOpen;
         return r;
     }
-    std::string data(MaxFileBytes, '\0');
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(in.gcount()));
+    // Piece by piece, so that a map of a few kilobytes does not cost a
+    // buffer of the whole limit.
+    std::string data;
+    char piece[64 * 1024];
+    while (data.size() < MaxFileBytes) {
+        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, MaxFileBytes - data.size())));
+        if (in.gcount() <= 0)
+            break;
+        data.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     return parse(data);
 }
 
