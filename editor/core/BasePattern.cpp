@@ -8,21 +8,27 @@ namespace basepattern {
 
 QString pathIn(const QString& appDir) { return QDir::toNativeSeparators(appDir + QStringLiteral("/map/BaseMaze.bme")); }
 
-bool readLines(const QString& path, QList<QByteArray>* lines)
+QList<QByteArray> splitLines(QByteArray bytes)
 {
-    QByteArray bytes;
-    if (!safefile::readHead(path, &bytes))
-        return false;
-    lines->clear();
+    QList<QByteArray> lines;
     if (bytes.isEmpty())
-        return true;
+        return lines;
     if (bytes.endsWith('\n'))
         bytes.chop(1);
     for (QByteArray line : bytes.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
-        lines->append(line);
+        lines.append(line);
     }
+    return lines;
+}
+
+bool readLines(const QString& path, QList<QByteArray>* lines)
+{
+    QByteArray bytes;
+    if (!safefile::readHead(path, &bytes))
+        return false;
+    *lines = splitLines(bytes);
     return true;
 }
 

@@ -17,7 +17,11 @@ inline constexpr int Size = 9;
 // map/BaseMaze.bme below the program's folder.
 QString pathIn(const QString& appDir);
 
-// The file's lines (a CR before each LF dropped); false when it cannot be read.
+// The lines of the file's bytes: split at LF, a CR before each LF dropped,
+// nothing after a final LF.
+QList<QByteArray> splitLines(QByteArray bytes);
+
+// The file's lines as above; false when it cannot be read.
 bool readLines(const QString& path, QList<QByteArray>* lines);
 
 // Reads the pattern of the program folder; when it cannot, tells the
