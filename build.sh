@@ -2,8 +2,9 @@
 # One command for each job on a Debian 12 machine:
 #   ./build.sh run    install what is missing, build, start the game
 #   ./build.sh edit   install what is missing, build, start the level editor
-#   ./build.sh test   install what is missing, build, run every test
-# Both are incremental and safe to run again.
+#   ./build.sh test   install what is missing, build, run every test, then the
+#                     core, common and editor tests again under the sanitizers
+# All three are incremental and safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -42,5 +43,15 @@ cmake --build build
 case "$job" in
   run) exec build/out/Mibbet ;;
   edit) exec build/out/Tessaly ;;
-  test) cd build && exec ctest --output-on-failure -j2 ;;
+  test)
+    (cd build && ctest --output-on-failure -j2)
+    # The game core, the shared code and the editor with their tests again,
+    # under AddressSanitizer and UndefinedBehaviorSanitizer: any memory error, leak or undefined
+    # operation fails the run.
+    if [ ! -f build-asan/build.ninja ]; then
+      cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DMIBBET_SANITIZE=ON
+    fi
+    cmake --build build-asan --target sanitized_tests
+    cd build-asan && exec env ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --output-on-failure -j2 ;;
 esac
