@@ -221,20 +221,14 @@ private:
     // appears outside map/.
     void checkFiles()
     {
-        for (const QString& rel : monkey::filesBelow(root_.path())) {
-            const QFileInfo fi(root_.path() + QLatin1Char('/') + rel);
-            const QString stamp = QString::number(fi.size()) + QLatin1Char('@') +
-                                  QString::number(fi.lastModified().toMSecsSinceEpoch());
-            if (seen_[rel] == stamp)
-                continue;
-            seen_[rel] = stamp;
+        for (const QString& rel : files_.next()) {
             if (rel == QLatin1String("app/map/BaseMaze.bme")) {
                 QList<QByteArray> lines;
-                if (!basepattern::readLines(fi.filePath(), &lines))
+                if (!basepattern::readLines(files_.path(rel), &lines))
                     fail(QStringLiteral("the base pattern cannot be read"));
             } else if (rel.startsWith(QLatin1String("app/map/map")) && !rel.mid(8).contains(QLatin1Char('/'))) {
                 ++mapsRead_;
-                if (!stagemap::read(QFile::encodeName(fi.filePath()).toStdString()).ok())
+                if (!stagemap::read(QFile::encodeName(files_.path(rel)).toStdString()).ok())
                     fail(QStringLiteral("%1 does not read in the game").arg(rel));
             } else {
                 fail(QStringLiteral("%1 should not be there").arg(rel));
@@ -254,7 +248,7 @@ private:
     std::unique_ptr<MonkeyDesigner> designer_;
     std::unique_ptr<EditorModel> model_;
     std::unique_ptr<BaseMazeForm> form_;
-    std::map<QString, QString> seen_;
+    monkey::ChangedFiles files_{root_.path()};
     std::uint64_t events_ = 0;
     const char* lastAction_ = "";
     int failures_ = 0, mapsRead_ = 0, checkedMaps_ = 0;

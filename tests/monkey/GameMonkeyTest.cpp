@@ -526,15 +526,8 @@ private:
     // Every file the game keeps must read back, and none may appear elsewhere.
     void checkFiles()
     {
-        const QStringList files = monkey::filesBelow(root_.path());
-        for (const QString& rel : files) {
-            const QFileInfo fi(root_.path() + QLatin1Char('/') + rel);
-            const QString stamp = QString::number(fi.size()) + QLatin1Char('@') +
-                                  QString::number(fi.lastModified().toMSecsSinceEpoch());
-            if (seen_[rel] == stamp)
-                continue;
-            seen_[rel] = stamp;
-            QFile f(fi.filePath());
+        for (const QString& rel : files_.next()) {
+            QFile f(files_.path(rel));
             if (!f.open(QIODevice::ReadOnly)) {
                 fail("files", QStringLiteral("%1 cannot be read").arg(rel));
                 continue;
@@ -574,7 +567,7 @@ private:
     std::unique_ptr<GameProgram> program_;
     // Programs that quit stay until the end: a handler of theirs may be on the stack.
     std::vector<std::pair<std::unique_ptr<GameProgram>, std::unique_ptr<MonkeyHost>>> retired_;
-    std::map<QString, QString> seen_;
+    monkey::ChangedFiles files_{root_.path()};
     QStringList trail_;
     const GameWindow* riverTool_ = nullptr; // the game where the river tool was used
     std::map<int, bool> stages_;

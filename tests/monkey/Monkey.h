@@ -5,6 +5,7 @@
 #include "Timer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace monkey {
 
@@ -108,6 +111,32 @@ private:
 };
 
 // Files below `dir`, relative, sorted.
+QStringList filesBelow(const QString& dir);
+
+// The files below a folder that are new or changed (size or time) since the
+// last look, relative, sorted: each is read once per version.
+class ChangedFiles {
+public:
+    explicit ChangedFiles(QString root) : root_(std::move(root)) {}
+    QStringList next()
+    {
+        QStringList changed;
+        for (const QString& rel : filesBelow(root_)) {
+            const QFileInfo fi(root_ + QLatin1Char('/') + rel);
+            const QString stamp = QString::number(fi.size()) + QLatin1Char('@') +
+                                  QString::number(fi.lastModified().toMSecsSinceEpoch());
+            if (std::exchange(seen_[rel], stamp) != stamp)
+                changed << rel;
+        }
+        return changed;
+    }
+    QString path(const QString& rel) const { return root_ + QLatin1Char('/') + rel; }
+
+private:
+    QString root_;
+    std::map<QString, QString> seen_;
+};
+
 inline QStringList filesBelow(const QString& dir)
 {
     QStringList out;
