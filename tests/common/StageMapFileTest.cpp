@@ -194,7 +194,8 @@ TEST_F(StageMapFiles, MissingFolderOrFileFailsWithoutHarm)
     EXPECT_FALSE(std::filesystem::exists(folder + ".part"));
 }
 
-// Only the first 4 MiB of a file are looked at: values beyond are not read.
+// Only the first 4 MiB of a file are looked at: values beyond are not read,
+// and everything before them is, to the last character.
 TEST_F(StageMapFiles, HugeFilesAreReadOnlySoFar)
 {
     const std::string path = (dir / "map3").string();
@@ -209,6 +210,9 @@ TEST_F(StageMapFiles, HugeFilesAreReadOnlySoFar)
     const auto cut = stagemap::read(path); // one character of the first value, "-3"
     EXPECT_EQ(cut.error, stagemap::ReadError::NotANumber);
     EXPECT_EQ(cut.badValue, "-");
+    // And a file of one character is read to its end too.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "7";
+    EXPECT_EQ(stagemap::read(path).valuesRead, 1);
 }
 
 } // namespace
