@@ -173,20 +173,32 @@ TEST_F(SavedGames, SaveAndLoadRoundTrip)
 // between two cells.
 TEST_F(SavedGames, MovesNeverOutliveALoad)
 {
-    GameWindow& g = startCalm(2);
-    m.SprDir = 0; // facing up, on the start cell (1, 18)
-    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier);
-    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 3; }));
-    save(g, QStringLiteral("半途"));
-    ASSERT_EQ(m.SprY, 5400 - 150) << "saved half-way";
-    ASSERT_TRUE(advanceUntil([&] { return m.SprMoving == Off; }));
-    g.FG_KeyDown(Qt::Key_Up, Qt::NoModifier); // another move, from (1, 17)
-    ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 2; }));
-    host.inputs = {QStringLiteral("半途")};
-    g.LoadGame();
-    clock.advance(1000);
-    EXPECT_EQ(std::make_pair(m.SprX, m.SprY), std::make_pair(std::int16_t{300}, std::int16_t{5100}));
-    EXPECT_EQ(m.SprMoving, Off);
+    const struct {
+        int key;
+        std::int16_t dir;
+        std::pair<std::int16_t, std::int16_t> half, loaded;
+    } moves[] = {
+        {Qt::Key_Up, 0, {300, 5400 - 150}, {300, 5100}},
+        {Qt::Key_Right, 1, {300 + 150, 5400}, {300, 5400}},
+    };
+    for (const auto& mv : moves) {
+        SCOPED_TRACE(mv.dir);
+        GameWindow& g = startCalm(2);
+        m.SprDir = mv.dir; // on the start cell (1, 18)
+        g.FG_KeyDown(mv.key, Qt::NoModifier);
+        ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 3; }));
+        save(g, QStringLiteral("半途"));
+        ASSERT_EQ(std::make_pair(m.SprX, m.SprY), mv.half) << "saved half-way";
+        ASSERT_TRUE(advanceUntil([&] { return m.SprMoving == Off; }));
+        g.FG_KeyDown(mv.key, Qt::NoModifier); // another move
+        ASSERT_TRUE(advanceUntil([&] { return m.SprStep == 2; }));
+        host.inputs = {QStringLiteral("半途")};
+        g.LoadGame();
+        clock.advance(1000);
+        EXPECT_EQ(std::make_pair(m.SprX, m.SprY), mv.loaded);
+        EXPECT_EQ(m.SprMoving, Off);
+        program.backToModeWindow();
+    }
 }
 
 // A game saved in another mode brings that mode's numbers and caption, and
