@@ -136,10 +136,8 @@ void GameWindow::LoadGame()
     // cells, where it could walk off the board.
     m.SprX = static_cast<std::int16_t>(m.SprX - m.SprX % 300);
     m.SprY = static_cast<std::int16_t>(m.SprY - m.SprY % 300);
-    if (m.SprMoving != Off && SprMovTimer->enabled()) {
-        m.SprMoving = Off;
-        m.SprStep = 0;
-    }
+    m.SprMoving = Off;
+    m.SprStep = 0;
     // Saving follows the loaded mode; the stage clock and its name run on.
     vm.setEnabled(QStringLiteral("Toolbar1.save"), !m.practice());
     vm.setEnabled(QStringLiteral("saveSP"), !m.practice());

@@ -176,10 +176,10 @@ TEST_F(SavedGames, MovesNeverOutliveALoad)
     const struct {
         int key;
         std::int16_t dir;
-        std::pair<std::int16_t, std::int16_t> half, loaded;
+        std::pair<std::int16_t, std::int16_t> half, loaded, next;
     } moves[] = {
-        {Qt::Key_Up, 0, {300, 5400 - 150}, {300, 5100}},
-        {Qt::Key_Right, 1, {300 + 150, 5400}, {300, 5400}},
+        {Qt::Key_Up, 0, {300, 5400 - 150}, {300, 5100}, {300, 4800}},
+        {Qt::Key_Right, 1, {300 + 150, 5400}, {300, 5400}, {600, 5400}},
     };
     for (const auto& mv : moves) {
         SCOPED_TRACE(mv.dir);
@@ -197,6 +197,9 @@ TEST_F(SavedGames, MovesNeverOutliveALoad)
         clock.advance(1000);
         EXPECT_EQ(std::make_pair(m.SprX, m.SprY), mv.loaded);
         EXPECT_EQ(m.SprMoving, Off);
+        g.FG_KeyDown(mv.key, Qt::NoModifier); // and the next move is a whole cell
+        clock.advance(1000);
+        EXPECT_EQ(std::make_pair(m.SprX, m.SprY), mv.next);
         program.backToModeWindow();
     }
 }
