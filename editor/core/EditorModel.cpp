@@ -166,8 +166,8 @@ void EditorModel::Command2_Click(const QString& find, const QString& replacement
     }
     // A fraction rounds to the nearest whole code, a half to the even one.
     const double rounded = replaceOk ? std::nearbyint(replaceValue) : -1;
-    // Written so that "nan" fails the range test too, before it meets a cast.
-    if (!replaceOk || !(rounded >= -32768 && rounded <= 32767) || !onPalette(static_cast<TileCode>(rounded))) {
+    // Within the codes before it meets a cast; written so that "nan" fails too.
+    if (!replaceOk || !(rounded >= 0 && rounded <= tiles::HighestCode) || !onPalette(static_cast<TileCode>(rounded))) {
         host_.MsgBox(QStringLiteral("「%1」不是圖塊代碼：\r請在「取代為」右邊的框輸入調色盤上的一個代碼。").arg(replacement),
                      title);
         return;

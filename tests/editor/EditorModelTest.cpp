@@ -137,7 +137,7 @@ TEST_F(Editor, Fill)
         {"0", "1", 1, false},   {"0", "0", 0, false},   {" 0 ", "1.5", 2, false}, {"0", "2.5", 2, false},
         {"0", "3.5", 4, false}, {"0.5", "1", 0, false}, {"abc", "1", 0, true},    {"", "1", 0, true},
         {"0", "999", 0, true},  {"0", "x", 0, true},    {"0", "16", 0, true},     {"0", "1e6", 0, true},
-        {"0", "nan", 0, true},  {"0", "-inf", 0, true}, {"nan", "1", 0, false},
+        {"0", "nan", 0, true},  {"0", "-inf", 0, true}, {"nan", "1", 0, false},   {"0", "122", 122, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.find) + " -> " + c.replacement);
