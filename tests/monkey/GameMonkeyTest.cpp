@@ -483,7 +483,7 @@ private:
         const Module1& m = g->m;
         stages_[m.StageNo] = true;
         if (g->vm.visible(QStringLiteral("EndFm")))
-            endings_.insert(g);
+            endings_.insert(games_);
         auto inside = [](int x, int y) { return 0 <= x && x <= 7500 && 0 <= y && y <= 5700; };
         if (!inside(m.SprX, m.SprY))
             fail(when, QStringLiteral("the character stands at (%1, %2)").arg(m.SprX).arg(m.SprY));
@@ -571,7 +571,7 @@ private:
     QStringList trail_;
     const GameWindow* riverTool_ = nullptr; // the game where the river tool was used
     std::map<int, bool> stages_;
-    std::set<const GameWindow*> endings_;
+    std::set<int> endings_; // the games (by number) that reached their ending
     struct Frame {
         bool counted = false;
         int small = 0, big = 0, stage = 0;
