@@ -32,7 +32,8 @@ void GameWindow::PauseGame()
     const bool pause = caption == Pause;
     vm.setVisible(QStringLiteral("Label23"), pause);
     vm.setVisible(QStringLiteral("Label24"), pause);
-    setGameClock(!pause);
+    // Resumed under the description, the game waits for the description to close.
+    setGameClock(!pause && !vm.visible(QStringLiteral("GameFrame")));
     if (pause)
         host_.FocusBoard();
     vm.setText(QStringLiteral("GameStop"), pause ? Resume : Pause);
@@ -107,12 +108,13 @@ void GameWindow::showMessagePanel(bool show)
     vm.setChecked(QStringLiteral("Mess"), show);
 }
 
-// The description slides over the board and stops the game while it shows.
+// The description slides over the board and stops the game while it shows;
+// closed, it leaves a paused game paused.
 void GameWindow::GameCaption_Click()
 {
     const bool show = !vm.visible(QStringLiteral("GameFrame"));
     vm.setVisible(QStringLiteral("GameFrame"), show);
-    setGameClock(!show);
+    setGameClock(!show && !paused());
     if (show)
         host_.FocusBoard();
     vm.setChecked(QStringLiteral("Toolbar1.cop"), show);
@@ -122,7 +124,7 @@ void GameWindow::GameCaption_Click()
 void GameWindow::Command1_Click()
 {
     vm.setVisible(QStringLiteral("GameFrame"), false);
-    setGameClock(true);
+    setGameClock(!paused());
     host_.FocusBoard();
 }
 

@@ -24,8 +24,17 @@ void GameWindow::freeze()
         vm.setEnabled(QStringLiteral("Toolbar1.") + QLatin1String(key), false);
 }
 
+// The game is over: a move under way and the mouse steering stop where they
+// are, so nothing is eaten behind the last boxes and the ending.
+void GameWindow::stopWalking()
+{
+    MouseTimer->setEnabled(false);
+    SprMovTimer->setEnabled(false);
+}
+
 void GameWindow::GameOver(bool afterTimeOut)
 {
+    stopWalking();
     host_.MsgBox(QStringLiteral("遊戲結束"), QStringLiteral("GameOver"));
     if (closed_)
         return;

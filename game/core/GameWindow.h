@@ -171,12 +171,14 @@ private:
     void showMessagePanel(bool show);
     void setMouseTarget(double x, double y); // only while the character rests
     bool toolsOn() const { return vm.enabled(QStringLiteral("Tool")); }
+    bool paused() const { return vm.visible(QStringLiteral("Label23")); }
     void toolResult(const QString& result);
     // The typed name of a saved game, trimmed, or empty after telling the
     // player why it cannot be one (`failTitle` heads that message).
     QString checkedSaveName(const QString& typed, const QString& failTitle);
     void showEndTexts();
     void freeze(); // menus and toolbar off, the ending frame on its way
+    void stopWalking();
     void stageStartValues(); // clock, music loop point and name of the new stage
     void deathSequence(int ghost);
     void startInvincibility();

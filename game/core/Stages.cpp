@@ -98,6 +98,7 @@ void GameWindow::CheckStage()
         return;
     }
     setGameClock(false);
+    stopWalking();
     if (m.StageNo == 0) {
         host_.StopMusic();
         host_.MsgBox(QStringLiteral("此為練習模式，您已練習完畢！"), QStringLiteral("挑戰成功"));

@@ -49,6 +49,8 @@ void GameWindow::setMouseTarget(double x, double y)
 
 void GameWindow::FG_MouseDown(int button, Qt::KeyboardModifiers, double x, double y)
 {
+    if (vm.enabled(QStringLiteral("EndFm")))
+        return; // the game is over
     setMouseTarget(x, y);
     if (button == LeftButton && m.SprMoving == Off)
         MouseTimer->setEnabled(true);
@@ -75,6 +77,8 @@ void GameWindow::FG_MouseUp(int button, Qt::KeyboardModifiers, double, double)
 
 void GameWindow::FG_MouseMove(int buttons, Qt::KeyboardModifiers, double x, double y)
 {
+    if (vm.enabled(QStringLiteral("EndFm")))
+        return;
     setMouseTarget(x, y);
     if (buttons == LeftButton && m.SprMoving == Off)
         MouseTimer->setEnabled(true);

@@ -19,7 +19,7 @@ void GameWindow::FG_KeyDown(int key, Qt::KeyboardModifiers modifiers)
         else if (key == ToolsOffKey)
             vm.setEnabled(QStringLiteral("Tool"), false);
     }
-    const bool paused = vm.visible(QStringLiteral("Label23"));
+    const bool paused = this->paused();
     // Special keys first; all but Enter wait while the game is paused.
     switch (key) {
     case Qt::Key_Return:

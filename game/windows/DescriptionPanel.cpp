@@ -10,7 +10,9 @@ DescriptionPanel::DescriptionPanel(ViewBinder& binder, QWidget* parent) : QGroup
 {
     setObjectName(QStringLiteral("GameFrame"));
     setTitle(QStringLiteral("遊戲說明"));
-    setFixedSize(657, 401); // 9855 x 6015 twips
+    // 9855 twips wide; 4 px taller than 6015 twips, so that it covers the
+    // board's last row as well as its frame's top.
+    setFixedSize(657, 408);
     setStyleSheet(QStringLiteral("#GameFrame { background: #f3efe2; border: 2px solid #6b5a3a; border-radius: 4px;"
                                  " margin-top: 0; padding-top: 18px; font-weight: bold; color: #3a2f1c; }"
                                  "#GameFrame::title { subcontrol-origin: padding; subcontrol-position: top left;"
@@ -43,7 +45,7 @@ DescriptionPanel::DescriptionPanel(ViewBinder& binder, QWidget* parent) : QGroup
 
     auto* close = new QPushButton(QStringLiteral("關閉"), this);
     close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(568, 367, 81, 30); // 8520, 5505, 1215, 450 twips
+    close->setGeometry(568, 374, 81, 30); // 1215 x 450 twips, in the bottom right corner
     connect(close, &QPushButton::clicked, this, [this] {
         if (onClose)
             onClose();

@@ -186,6 +186,22 @@ TEST_F(Commands, DescriptionPanelStopsTheGame)
     EXPECT_FALSE(g.vm.visible("GameFrame"));
     EXPECT_EQ(gameClock(g), running(true));
     EXPECT_FALSE(g.vm.checked("Toolbar1.cop"));
+
+    // A paused game stays paused behind the description, however it closes;
+    // resumed under it, the game waits for it to close.
+    g.FG_KeyDown(Qt::Key_Return, Qt::NoModifier);
+    for (const auto& close : std::vector<std::function<void()>>{
+             [&] { g.Command1_Click(); }, [&] { g.GameCaption_Click(); }, [&] { g.Toolbar1_ButtonClick(15); }}) {
+        g.GameCaption_Click();
+        close();
+        EXPECT_FALSE(g.vm.visible("GameFrame"));
+        EXPECT_EQ(gameClock(g), running(false));
+    }
+    g.GameCaption_Click();
+    g.FG_KeyDown(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(gameClock(g), running(false));
+    g.Command1_Click();
+    EXPECT_EQ(gameClock(g), running(true));
 }
 
 // Restart, quit and the links from the toolbar; the separators' positions do nothing.

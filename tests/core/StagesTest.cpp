@@ -257,8 +257,16 @@ TEST_F(Stages, ClearingTheLastStageOrThePracticeMapEndsTheGame)
     {
         GameWindow& g = start(1);
         m.StageNo = 10;
+        // Steered along a row of apples: the walk stops with the game, behind
+        // the box and after it, and the mouse starts no other.
+        for (int c = 2; c < 20; ++c)
+            m.MapTile(c, 18) = 14;
+        m.SprDir = 1;
+        g.FG_MouseDown(GameWindow::LeftButton, Qt::NoModifier, 19 * 300, 18 * 300);
         m.MapTile(24, 1) = 15;
+        host.boxMs = 3000;
         clock.advance(60);
+        host.boxMs = 0;
         EXPECT_EQ(host.boxes.back().text, QStringLiteral("你已經全破關了"));
         EXPECT_EQ(host.boxes.back().title, QStringLiteral("挑戰成功"));
         EXPECT_FALSE(g.Timer1->enabled());
@@ -266,6 +274,11 @@ TEST_F(Stages, ClearingTheLastStageOrThePracticeMapEndsTheGame)
         EXPECT_TRUE(g.EndTimer->enabled());
         EXPECT_FALSE(host.sound.contains(QStringLiteral("StopMusic")));
         EXPECT_FALSE(g.vm.enabled("Win"));
+        g.FG_MouseDown(GameWindow::LeftButton, Qt::NoModifier, 19 * 300, 18 * 300);
+        clock.advance(3000);
+        EXPECT_EQ(std::make_pair(m.SprX, m.SprY), std::make_pair(std::int16_t{300}, std::int16_t{5400}));
+        EXPECT_EQ(g.f.Score, 0);
+        EXPECT_FALSE(g.MouseTimer->enabled() || g.SprMovTimer->enabled());
         program.backToModeWindow();
     }
     {

@@ -1,5 +1,6 @@
 #include "WindowsFixture.h"
 
+#include "BoardView.h"
 #include "DescriptionPanel.h"
 #include "GameWindow.h"
 #include "Radar.h"
@@ -189,11 +190,14 @@ TEST_F(CommandsWindows, PlacesAndPictures)
     auto* panel = w->findChild<DescriptionPanel*>(QStringLiteral("GameFrame"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->title(), QStringLiteral("遊戲說明"));
-    const std::pair<const char*, QRect> parts[] = {{"GameFrame", {panel->x(), panel->y(), 657, 401}},
+    // It covers the whole board.
+    const QRect board = w->findChild<BoardView*>()->geometry();
+    EXPECT_TRUE(panel->geometry().contains(board)) << panel->geometry().bottom() << " " << board.bottom();
+    const std::pair<const char*, QRect> parts[] = {{"GameFrame", {panel->x(), panel->y(), 657, 408}},
                                                    {"Frame25", {8, 24, 641, 337}},
                                                    {"LblGame", {0, 0, 619, 601}},
                                                    {"VScroll1", {624, 24, 25, 337}},
-                                                   {"Command1", {568, 367, 81, 30}}};
+                                                   {"Command1", {568, 374, 81, 30}}};
     for (const auto& [name, where] : parts)
         EXPECT_EQ(w->findChild<QWidget*>(QString::fromLatin1(name))->geometry(), where) << name;
 
