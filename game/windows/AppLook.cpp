@@ -1,29 +1,16 @@
 #include "AppLook.h"
 
+#include "BundledFont.h"
+
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-QString g_family;
-}
-
 bool installAppLook(QApplication& app)
 {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/font/MibbetSans.otf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty())
-        return false;
-    g_family = families.first();
-    QFont font(g_family);
-    font.setPointSize(10);
-    app.setFont(font);
     app.setWindowIcon(appIcon());
-    return true;
+    return bundledfont::install();
 }
-
-QString appFontFamily() { return g_family; }
 
 // The character itself: a red blob with a flame-shaped tip.
 QIcon appIcon()

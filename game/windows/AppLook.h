@@ -6,5 +6,4 @@ class QApplication;
 // The bundled CJK font and the program's look; call once after QApplication.
 // Returns false when the font could not be loaded (the system font is used).
 bool installAppLook(QApplication& app);
-QString appFontFamily();
 QIcon appIcon();

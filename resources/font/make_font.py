@@ -1,23 +1,34 @@
 #!/usr/bin/python3
-"""Makes the bundled CJK font: a subset of Noto Sans CJK TC Regular (SIL Open
-Font Licence, Debian package fonts-noto-cjk) holding ASCII, Latin-1, the CJK
-and full-width punctuation and every character our sources and texts use.
+"""Makes the bundled CJK font, "Mibbet Sans": subsets of Noto Sans CJK TC
+Regular and Bold (SIL Open Font Licence, Debian package fonts-noto-cjk)
+holding ASCII, Latin-1, the CJK and full-width punctuation and every
+character our sources and texts use.
 
-Only those: a small font loads in a few milliseconds, which keeps start-up
-quick. Names a player types in Chinese are drawn by the desktop's own CJK font
-(whoever has a Chinese input method has one).
+The faces get a family name of their own. Under the original name, a machine
+with fonts-noto-cjk installed would hand Qt its own faces of that family
+instead of ours (its bold above all), and the game would look different there.
 
-Run it again after adding texts: tests check that every shown text has glyphs.
+Only the characters we need: a small font loads in a few milliseconds, which
+keeps start-up quick. Names a player types in Chinese are drawn by the
+desktop's own CJK font where ours lacks a character.
+
+Run it again after adding texts (needs fonts-noto-cjk and python3-fonttools):
+tests check that every shown text has glyphs in both faces.
 """
 import pathlib
 import subprocess
 import sys
 
+from fontTools.ttLib import TTFont
+
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
-SOURCE = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"
-FACE_TC = 3  # index of "Noto Sans CJK TC" in the collection
-OUT = HERE / "MibbetSans.otf"
+FAMILY = "Mibbet Sans"
+FACE_TC = 3  # index of "Noto Sans CJK TC" in each collection
+FACES = {  # style: (collection, usWeightClass)
+    "Regular": ("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc", 400),
+    "Bold": ("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc", 700),
+}
 
 
 def source_chars():
@@ -29,6 +40,19 @@ def source_chars():
     return {c for c in chars if ord(c) >= 0x80}
 
 
+def rename(path, style):
+    """Our family and style names in every name record that carries one."""
+    font = TTFont(path)
+    names = font["name"]
+    names.names = [r for r in names.names if r.nameID not in (1, 2, 3, 4, 6, 16, 17)]
+    postscript = FAMILY.replace(" ", "") + "-" + style
+    for name_id, text in ((1, FAMILY), (2, style), (3, f"{postscript};subset of Noto Sans CJK TC"),
+                          (4, f"{FAMILY} {style}"), (6, postscript)):
+        names.setName(text, name_id, 3, 1, 0x409)
+    font["CFF "].cff.fontNames = [postscript]
+    font.save(path)
+
+
 def main():
     chars = set(map(chr, range(0x20, 0x7F))) | set(map(chr, range(0xA0, 0x100)))
     chars |= set(map(chr, range(0x2000, 0x2070)))  # general punctuation
@@ -36,11 +60,15 @@ def main():
     chars |= set(map(chr, range(0xFF00, 0xFFF0)))  # full-width forms
     chars |= source_chars()
     text = "".join(sorted(chars))
-    subprocess.run(
-        [sys.executable, "-m", "fontTools.subset", SOURCE, f"--font-number={FACE_TC}", f"--text={text}", f"--output-file={OUT}",
-         "--layout-features=*", "--no-hinting"],
-        check=True)
-    print(f"{OUT.name}: {len(chars)} characters, {OUT.stat().st_size} bytes", file=sys.stderr)
+    for style, (source, weight) in FACES.items():
+        out = HERE / f"MibbetSans-{style}.otf"
+        subprocess.run(
+            [sys.executable, "-m", "fontTools.subset", source, f"--font-number={FACE_TC}", f"--text={text}",
+             f"--output-file={out}", "--layout-features=*", "--no-hinting"],
+            check=True)
+        rename(out, style)
+        assert TTFont(out)["OS/2"].usWeightClass == weight, out
+        print(f"{out.name}: {len(chars)} characters, {out.stat().st_size} bytes", file=sys.stderr)
 
 
 if __name__ == "__main__":

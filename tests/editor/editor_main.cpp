@@ -1,5 +1,6 @@
+#include "BundledFont.h"
+
 #include <QApplication>
-#include <QFontDatabase>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/font/MibbetSans.otf"));
+    bundledfont::install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
