@@ -9,7 +9,7 @@ struct NullHost : GameHost {
     void MsgBox(const QString&, const QString&) override {}
     void MsgBoxPlain(const QString&) override {}
     bool AskYesNo(const QString&, const QString&) override { return false; }
-    QString InputBox(const QString&, const QString&) override { return {}; }
+    QString InputBox(const QString&, const QString&, int) override { return {}; }
     double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng); }
     std::mt19937 rng{12345};
     void Randomize() override {}

@@ -13,8 +13,9 @@ public:
     virtual void MsgBoxPlain(const QString& text) = 0;
     // Modal Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString& text, const QString& title) = 0;
-    // Modal one-line input box with an empty field; empty when cancelled.
-    virtual QString InputBox(const QString& prompt, const QString& title) = 0;
+    // Modal one-line input box with an empty field that takes at most
+    // `maxLength` characters; empty when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title, int maxLength = 32767) = 0;
 
     // Uniform in [0, 1); Randomize seeds the source from the clock.
     virtual double Rnd() = 0;

@@ -110,6 +110,8 @@ public:
     // High scores and saved games.
     // Offers the final score of a game to the table, then shows the table.
     void OfferScore(std::int32_t score);
+    // How long an offer waits for another game to finish with the table.
+    static constexpr int TableLockWaitMs = 3000;
     // The high-score window opens over a disabled game window; the game runs on.
     void ShowHighScores();
     void SaveGame();

@@ -59,6 +59,14 @@ QString oneLine(QString name)
     return name;
 }
 
+QString typedName(const QString& typed)
+{
+    QString name = oneLine(typed);
+    if (name.size() > MaxNameLength)
+        name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
+    return name;
+}
+
 std::optional<int> placeFor(const Table& table, std::int64_t score)
 {
     for (int k = 0; k < Entries; ++k)

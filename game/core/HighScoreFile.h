@@ -39,6 +39,12 @@ QByteArray format(const Table& table);
 // A name is kept on one line: line breaks are dropped.
 QString oneLine(QString name);
 
+// A typed name fits its row of the table: at most this many characters
+// (full-width ones included), never half of a pair of surrogates. Names
+// already in the file are shown as they are.
+inline constexpr int MaxNameLength = 12;
+QString typedName(const QString& typed);
+
 // The entry a score takes: the first whose score is strictly below it; none
 // when it beats nothing.
 std::optional<int> placeFor(const Table& table, std::int64_t score);

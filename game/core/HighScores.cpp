@@ -3,14 +3,35 @@
 #include "HighScoreFile.h"
 #include "HighScoreForm.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
 // A score that beats an entry strictly asks for a name and takes that entry's
 // place; a cancelled name leaves the table alone and shows nothing.
+//
+// One game at a time reads, asks and writes the table, under a lock file
+// beside it, so that two games ending together both keep their entries. A
+// lock is stale only when the game that took it is gone, never because a name
+// takes long to type; a lock that stays taken is reported, and the player may
+// try again. Where no lock file can be made at all (a read-only folder), the
+// write reports what goes wrong.
 void GameWindow::OfferScore(std::int32_t score)
 {
     const QString path = highscores::pathIn(host_.AppDir());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0);
+    while (!lock.tryLock(TableLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        const bool again = host_.AskYesNo(
+            QStringLiteral("另一個遊戲正在更新排行榜，\r您的分數暫時無法登錄。\r\r要再試一次嗎？"), QStringLiteral("確定訊息"));
+        if (closed_ || !again)
+            return;
+    }
     const highscores::Table table = highscores::read(path);
     if (const std::optional<int> place = highscores::placeFor(table, score)) {
-        const QString name = highscores::oneLine(host_.InputBox(QStringLiteral("請輸入姓名後按確定"), QStringLiteral("匿名")));
+        const QString name = highscores::typedName(
+            host_.InputBox(QStringLiteral("請輸入姓名後按確定"), QStringLiteral("匿名"), highscores::MaxNameLength));
         if (closed_ || name.isEmpty())
             return;
         QString why;
@@ -36,8 +57,13 @@ HighScoreForm::HighScoreForm(GameProgram& program) : program_(program)
     for (int i = 0; i < 3; ++i)
         vm.setText(QStringLiteral("lb2") + QString::number(i), QString::fromUtf8(header[i]));
     vm.setText(QStringLiteral("Command1"), QStringLiteral("確定"));
+    ReadTable();
+}
+
+void HighScoreForm::ReadTable()
+{
     const highscores::Table table =
-        highscores::read(highscores::pathIn(program.host().AppDir()));
+        highscores::read(highscores::pathIn(program_.host().AppDir()));
     for (int i = 0; i < highscores::Entries; ++i) {
         vm.setText(QStringLiteral("lb1") + QString::number(i), QString::number(i + 1));
         vm.setText(QStringLiteral("names") + QString::number(i), table[i].name);

@@ -76,6 +76,12 @@ void HighScoreWindow::confirm()
     form_.Command1_Click(); // closes this window through the host
 }
 
+void HighScoreWindow::reread()
+{
+    form_.ReadTable();
+    binder_.sync(form_.vm);
+}
+
 void HighScoreWindow::closeForProgram()
 {
     confirmed_ = true;

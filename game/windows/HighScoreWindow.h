@@ -15,6 +15,8 @@ public:
     HighScoreForm& form() { return form_; }
     // Closed by the program (the game ended): nothing more to confirm.
     void closeForProgram();
+    // Shown again while open: the table as the file holds it now.
+    void reread();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -32,12 +33,22 @@ QWidget* QtGameHost::dialogParent() const
     return mode_;
 }
 
+namespace {
+// The game separates lines with CR (and CR LF); a message box wants LF. Names
+// and paths in the texts come from players and files, so nothing is read as
+// markup.
+void setBoxText(QMessageBox& box, QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+} // namespace
+
 void QtGameHost::showMessage(QMessageBox::Icon icon, const QString& text, const QString& title)
 {
-    // The game separates lines with CR (and CR LF); a message box wants LF.
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, title, shown, QMessageBox::Ok, dialogParent());
+    QMessageBox box(icon, title, QString(), QMessageBox::Ok, dialogParent());
+    setBoxText(box, text);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
     syncWindows();
@@ -52,7 +63,8 @@ void QtGameHost::MsgBoxPlain(const QString& text)
 
 bool QtGameHost::AskYesNo(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, dialogParent());
+    QMessageBox box(QMessageBox::Question, title, QString(), QMessageBox::Yes | QMessageBox::No, dialogParent());
+    setBoxText(box, text);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
     const bool yes = box.exec() == QMessageBox::Yes;
@@ -60,13 +72,16 @@ bool QtGameHost::AskYesNo(const QString& text, const QString& title)
     return yes;
 }
 
-QString QtGameHost::InputBox(const QString& prompt, const QString& title)
+QString QtGameHost::InputBox(const QString& prompt, const QString& title, int maxLength)
 {
     QInputDialog box(dialogParent());
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setOkButtonText(QStringLiteral("確定"));
     box.setCancelButtonText(QStringLiteral("取消"));
+    box.setInputMode(QInputDialog::TextInput);
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMaxLength(maxLength);
     const bool ok = box.exec() == QDialog::Accepted;
     syncWindows();
     return ok ? box.textValue() : QString();
@@ -133,10 +148,14 @@ void QtGameHost::CloseSideWindows()
     CloseHighScoreWindow();
 }
 
-// Over the middle of the game window, which stays locked while it shows.
+// Over the middle of the game window, which stays locked while it shows. A
+// table already open (from the menu during the game that just ended) shows
+// the file as it is now, with the new entry.
 void QtGameHost::ShowHighScoreWindow()
 {
-    if (!highScores_) {
+    if (highScores_) {
+        highScores_->reread();
+    } else {
         highScores_ = new HighScoreWindow(*program_);
         if (game_)
             highScores_->move(game_->frameGeometry().center() - highScores_->rect().center());

@@ -25,7 +25,7 @@ public:
     void MsgBox(const QString& text, const QString& title) override;
     void MsgBoxPlain(const QString& text) override;
     bool AskYesNo(const QString& text, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, int maxLength) override;
     double Rnd() override;
     void Randomize() override;
     QString AppDir() const override;

@@ -40,6 +40,8 @@ void apply(QObject* target, const QString& control, const ControlState& c)
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
         // The game separates lines with CR (and CR LF); a label wants LF.
+        // Names and file names reach labels too: never read as markup.
+        label->setTextFormat(Qt::PlainText);
         if (c.hasText)
             label->setText(QString(c.text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {

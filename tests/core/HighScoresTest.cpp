@@ -3,6 +3,7 @@
 #include "HighScoreForm.h"
 
 #include <QFile>
+#include <QLockFile>
 
 namespace {
 
@@ -61,6 +62,15 @@ TEST_F(HighScores, OfferedScoresAndTheFileTheyLeave)
         {50, "不問", {}, false, true},
         {0, "不問", {}, false, true},
         {501, "", {}, true, false},
+        // A typed name keeps the first twelve characters, never half an emoji.
+        {1000, "一二三四五六七八九十壹貳參",
+         bytesOf({{"一二三四五六七八九十壹貳", 1000}, {"A", 900}, {"B", 800}, {"C", 700}, {"D", 600}, {"E", 500},
+                  {"F", 400}, {"G", 300}, {"H", 200}, {"I", 100}}),
+         true, true},
+        {1000, "一二三四五六七八九十壹😀",
+         bytesOf({{"一二三四五六七八九十壹", 1000}, {"A", 900}, {"B", 800}, {"C", 700}, {"D", 600}, {"E", 500},
+                  {"F", 400}, {"G", 300}, {"H", 200}, {"I", 100}}),
+         true, true},
     };
     GameWindow& g = startCalm(1);
     for (const Case& c : cases) {
@@ -127,6 +137,43 @@ TEST_F(HighScores, AFailedWriteIsReported)
     EXPECT_EQ(host.boxes[1].title, QStringLiteral("排行榜"));
     EXPECT_TRUE(host.boxes[1].text.startsWith(QStringLiteral("無法更新排行榜"))) << host.boxes[1].text.toStdString();
     EXPECT_TRUE(host.highScoresOpen);
+}
+
+// One game at a time reads, asks and writes the table. While another holds
+// it, the offer waits a few seconds, then asks whether to try again: No
+// enters nothing, Yes waits again; the lock is held while the name is asked
+// and let go afterwards.
+TEST_F(HighScores, TwoGamesTakeTurnsAtTheTable)
+{
+    GameWindow& g = startCalm(1);
+    QDir(dir.path()).mkpath(QStringLiteral("save"));
+    QLockFile other(tablePath() + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock());
+    host.answers = {false};
+    g.OfferScore(10);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].title, QStringLiteral("確定訊息"));
+    EXPECT_TRUE(host.boxes[0].text.contains(QStringLiteral("另一個遊戲正在更新排行榜"))) << host.boxes[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(tablePath()));
+    EXPECT_FALSE(host.highScoresOpen);
+
+    host.boxes.clear();
+    host.answers = {true};
+    host.inputs = {QStringLiteral("後來")};
+    bool heldWhileAsked = false;
+    host.whileBoxUp = [&] {
+        if (host.boxes.back().title == QStringLiteral("匿名")) {
+            QLockFile probe(tablePath() + QStringLiteral(".lock"));
+            heldWhileAsked = !probe.tryLock();
+        }
+        other.unlock(); // the other game is done
+    };
+    g.OfferScore(10);
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_TRUE(heldWhileAsked);
+    EXPECT_EQ(highscores::read(tablePath())[0], (highscores::Entry{QStringLiteral("後來"), 10}));
+    EXPECT_TRUE(host.highScoresOpen);
+    EXPECT_TRUE(other.tryLock()) << "the offer let go of the table";
 }
 
 // The menu, the toolbar and the end of a game all lock the game window while

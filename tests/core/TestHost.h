@@ -61,7 +61,7 @@ public:
         return a;
     }
     std::deque<QString> inputs; // input box answers; empty (cancel) when exhausted
-    QString InputBox(const QString& prompt, const QString& title) override
+    QString InputBox(const QString& prompt, const QString& title, int) override
     {
         boxes.push_back({prompt, title});
         log << QStringLiteral("InputBox");

@@ -56,7 +56,7 @@ public:
         boxUp(text);
         return dice_.chance(0.5);
     }
-    QString InputBox(const QString& text, const QString&) override
+    QString InputBox(const QString& text, const QString&, int) override
     {
         boxUp(text);
         if (dice_.chance(0.15))

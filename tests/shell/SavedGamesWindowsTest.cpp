@@ -19,6 +19,8 @@ using SavedGamesWindows = Windows;
 // typed and accepted, a message box is read and closed.
 struct Answerer {
     QStringList seen; // "title: text" of each dialog
+    int maxLength = -1; // of the last input box's field
+    bool plain = true;  // no message box read its text as markup
     void answer(const QString& text, int dialogs)
     {
         QTimer::singleShot(20, [this, text, dialogs] {
@@ -29,10 +31,12 @@ struct Answerer {
             }
             if (auto* input = qobject_cast<QInputDialog*>(w)) {
                 seen << input->windowTitle() + QStringLiteral(": ") + input->labelText();
+                maxLength = input->findChild<QLineEdit*>()->maxLength();
                 input->findChild<QLineEdit*>()->setText(text);
                 input->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+                plain = plain && box->textFormat() == Qt::PlainText;
                 box->accept();
             }
             if (dialogs > 1)
@@ -91,6 +95,27 @@ TEST_F(SavedGamesWindows, HighScoreWindowLocksTheGame)
     }
 }
 
+// A table left open from the menu shows the entry the game's end just made,
+// as the player typed it, markup and all; the name box takes twelve characters.
+TEST_F(SavedGamesWindows, AnOpenTableShowsTheNewEntryAsTyped)
+{
+    GameWindowWidget* w = choose("正常Cmd");
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
+    w->findChild<QAction*>(QStringLiteral("Scor"))->trigger();
+    HighScoreWindow* hs = host.highScoreWindow();
+    ASSERT_NE(hs, nullptr);
+    EXPECT_EQ(hs->findChild<QLabel*>(QStringLiteral("names0"))->text(), QString());
+    Answerer a;
+    a.answer(QStringLiteral("<font size=7>Bob"), 1);
+    program.game()->OfferScore(5000);
+    EXPECT_EQ(a.maxLength, 12);
+    EXPECT_EQ(host.highScoreWindow(), hs);
+    auto* name = hs->findChild<QLabel*>(QStringLiteral("names0"));
+    EXPECT_EQ(name->text(), QStringLiteral("<font size=7"));
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(hs->findChild<QLabel*>(QStringLiteral("Scores0"))->text(), QStringLiteral("5000"));
+}
+
 // Saving and loading through the real input and message boxes.
 TEST_F(SavedGamesWindows, SaveAndLoadThroughTheBoxes)
 {
@@ -111,6 +136,7 @@ TEST_F(SavedGamesWindows, SaveAndLoadThroughTheBoxes)
     ASSERT_EQ(a.seen.size(), 2);
     EXPECT_EQ(a.seen[1], QStringLiteral("取出紀錄成功!!!: 您所取出的紀錄資料\n\n紀錄名稱：視窗\n難易模式：正常模式"));
     EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("[ 正常模式 ]")));
+    EXPECT_TRUE(a.plain);
 }
 
 } // namespace
