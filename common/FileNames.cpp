@@ -16,8 +16,9 @@ QString problem(const QString& name, const QString& suffix)
         if (QStringLiteral("<>:\"|?*").contains(c))
             return QStringLiteral("名稱不能含有 < > : \" | ? * 這些字元。");
     }
-    // Most file systems take at most 255 bytes for a name.
-    if ((name + suffix).toUtf8().size() > 255)
+    // Most file systems take at most 255 bytes for a name, and a file that is
+    // replaced passes through a scratch name 7 bytes longer (".XXXXXX").
+    if ((name + suffix).toUtf8().size() > 255 - 7)
         return QStringLiteral("名稱太長了。");
     return {};
 }

@@ -63,7 +63,9 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
         *error = describe(f.error());
         return false;
     }
-    if (f.write(bytes) != bytes.size()) {
+    // The bytes wait in the device's buffer, and a commit does not notice
+    // when they fail to reach the file (a full disk): flush them here first.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         *error = describe(f.error());
         f.cancelWriting();
         return false;

@@ -1,10 +1,13 @@
 #include "StageMapFile.h"
 
+#include "SafeFile.h"
+
+#include <QFile>
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 
 namespace stagemap {
 namespace {
@@ -92,22 +95,11 @@ std::string format(const Board& board)
     return out;
 }
 
-bool write(const std::string& path, const Board& board)
+bool write(const std::string& path, const Board& board, QString* error)
 {
-    const std::string tmp = path + ".part";
-    const std::string text = format(board);
-    const bool complete = [&] {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        return out.write(text.data(), static_cast<std::streamsize>(text.size())) && out.flush();
-    }();
-    std::error_code ec;
-    if (complete)
-        std::filesystem::rename(tmp, path, ec);
-    if (!complete || ec) {
-        std::filesystem::remove(tmp, ec); // our scratch file, whole or not
-        return false;
-    }
-    return true;
+    QString why;
+    return safefile::write(QFile::decodeName(QByteArray::fromStdString(path)), QByteArray::fromStdString(format(board)),
+                           error ? error : &why);
 }
 
 } // namespace stagemap

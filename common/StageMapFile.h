@@ -1,6 +1,8 @@
 #pragma once
 #include "Board.h"
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 
@@ -34,8 +36,9 @@ ReadResult read(const std::string& path);
 // The exact file form of a board.
 std::string format(const Board& board);
 
-// Writes through a temporary file and renames it over the target, so an
-// interrupted save never leaves a half-written map. Returns false on failure.
-bool write(const std::string& path, const Board& board);
+// Writes as every other file is written (safefile::write): whole or not at
+// all, through a scratch file that can never replace another file, making
+// the folder when it is missing. On failure `error` says why.
+bool write(const std::string& path, const Board& board, QString* error = nullptr);
 
 } // namespace stagemap

@@ -232,9 +232,9 @@ void EditorModel::SaveFile_Click()
     if (!(EdBoard == before))
         undo.push(new StartCells(*this, before, EdBoard));
     const QString path = mapPath(name);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!stagemap::write(QFile::encodeName(path).toStdString(), EdBoard)) {
-        host_.MsgBox(QStringLiteral("無法儲存地圖檔：\r%1\r\r原有的檔案沒有改變。").arg(path), QStringLiteral("Save"));
+    QString why;
+    if (!stagemap::write(QFile::encodeName(path).toStdString(), EdBoard, &why)) {
+        host_.MsgBox(QStringLiteral("無法儲存地圖檔：\r%1\r\r%2\r原有的檔案沒有改變。").arg(path, why), QStringLiteral("Save"));
         return;
     }
     host_.MsgBox(QStringLiteral("存檔成功!!!"), QStringLiteral("Save"));

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -149,6 +153,13 @@ TEST(StageMapFormat, DamagedFilesAreRefusedWithAReason)
 
 class StageMapFiles : public ::testing::Test {
 protected:
+    static std::set<std::string> namesIn(const std::filesystem::path& folder)
+    {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder))
+            names.insert(e.path().filename().string());
+        return names;
+    }
     std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                 ("stagemap-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -166,32 +177,44 @@ TEST_F(StageMapFiles, WriteThenReadIsExact)
     ss << in.rdbuf();
     EXPECT_EQ(ss.str(), stagemap::format(b));
     EXPECT_EQ(stagemap::read(path).board, b);
-    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+    EXPECT_EQ(namesIn(dir), std::set<std::string>{"map10"}) << "no scratch file is left";
 }
 
 TEST_F(StageMapFiles, MissingFolderOrFileFailsWithoutHarm)
 {
     EXPECT_EQ(stagemap::read((dir / "nothing").string()).error, stagemap::ReadError::CannotOpen);
     EXPECT_EQ(stagemap::read(dir.string()).error, stagemap::ReadError::CannotOpen);
-    EXPECT_FALSE(stagemap::write((dir / "no" / "map1").string(), Board{}));
-    // A failed write leaves the existing map as it was.
+    std::ofstream(dir / "no") << "a file where the folder should be";
+    QString why;
+    EXPECT_FALSE(stagemap::write((dir / "no" / "map1").string(), Board{}, &why));
+    EXPECT_FALSE(why.isEmpty());
+    // Maps whose names look like scratch files stay as they are.
     const std::string path = (dir / "map1").string();
+    for (const char* other : {"map1.part", "map1.tmp", "map1.AbC123"})
+        ASSERT_TRUE(stagemap::write((dir / other).string(), Board{}));
     ASSERT_TRUE(stagemap::write(path, counting()));
-    std::filesystem::create_directory(path + ".part"); // the temporary file cannot be created
+    ASSERT_TRUE(stagemap::write(path, counting()));
+    for (const char* other : {"map1.part", "map1.tmp", "map1.AbC123"})
+        EXPECT_EQ(stagemap::read((dir / other).string()).board, Board{}) << other;
+    // A full disk: the old map stays, and nothing is left behind.
+    const auto before = namesIn(dir);
+    rlimit limit{}, small{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    small = limit;
+    small.rlim_cur = 100;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
     EXPECT_FALSE(stagemap::write(path, Board{}));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(stagemap::read(path).board, counting());
-    // A full disk: the scratch file goes, the old map stays.
-    std::filesystem::remove(path + ".part");
-    std::filesystem::create_symlink("/dev/full", path + ".part");
-    EXPECT_FALSE(stagemap::write(path, Board{}));
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path + ".part")));
-    EXPECT_EQ(stagemap::read(path).board, counting());
+    EXPECT_EQ(namesIn(dir), before);
     // A folder where the map should go: nothing is replaced or left behind.
     const std::string folder = (dir / "map2").string();
     std::filesystem::create_directories(folder + "/inside");
     EXPECT_FALSE(stagemap::write(folder, Board{}));
     EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
-    EXPECT_FALSE(std::filesystem::exists(folder + ".part"));
+    EXPECT_EQ(namesIn(dir).size(), before.size() + 1);
 }
 
 // Only the first 4 MiB of a file are looked at: values beyond are not read,

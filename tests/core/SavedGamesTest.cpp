@@ -265,7 +265,7 @@ TEST_F(SavedGames, RefusedNames)
         {QStringLiteral("..\\x"), "「/」或「\\」"}, {QStringLiteral(".."), "「..」"},
         {QStringLiteral("a\tb"), "控制字元"},       {QStringLiteral("a\u0085b"), "控制字元"},
         {QStringLiteral("a:b"), "這些字元"},        {QStringLiteral("a?"), "這些字元"},
-        {QStringLiteral("<名>"), "這些字元"},      {QString(90, QChar(0x7d00)), "太長"},
+        {QStringLiteral("<名>"), "這些字元"},      {QString(82, QChar(0x7d00)), "太長"},
     };
     for (const auto& [name, reason] : names) {
         for (const bool saving : {true, false}) {
@@ -282,9 +282,15 @@ TEST_F(SavedGames, RefusedNames)
     }
     EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/save")).entryList(QDir::Files).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
-    // The longest name that fits is a name.
-    save(g, QString(83, QChar(0x7d00)));
-    EXPECT_FALSE(fileBytes(QString(83, QChar(0x7d00))).isEmpty());
+    // The longest name that fits is a name, and saving under it again
+    // replaces the file.
+    for (const std::int32_t score : {1, 2}) {
+        g.f.Score = score;
+        host.boxes.clear();
+        save(g, QString(81, QChar(0x7d00)));
+        EXPECT_EQ(host.boxes.back().title, QStringLiteral("儲存紀錄成功!!!"));
+        EXPECT_EQ(fileBytes(QString(81, QChar(0x7d00))).split('\n').at(7), QByteArray::number(score) + '\r');
+    }
 }
 
 // A bad file of any kind names its first bad line and leaves the running

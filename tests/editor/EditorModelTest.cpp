@@ -564,6 +564,22 @@ TEST_F(Editor, PaletteTable)
 
 // Saving makes the map folder when it is missing; the start cells it sets
 // are one step to undo, and only when they changed.
+// The longest name that fits saves a map and replaces it; one byte more is
+// refused before anything is written.
+TEST_F(Editor, LongestMapName)
+{
+    model.LoadFile_Click();
+    const QString longest(255 - 7 - 3, QLatin1Char('n'));
+    for (const QString& name : {longest, longest, longest + QLatin1Char('n')}) {
+        host.boxes.clear();
+        host.inputs = {name};
+        model.SaveFile_Click();
+        ASSERT_EQ(host.boxes.size(), 2u);
+        EXPECT_EQ(host.boxes[1].text.startsWith(QStringLiteral("存檔成功")), name == longest) << host.boxes[1].text.toStdString();
+    }
+    EXPECT_EQ(mapFiles(), QStringList{QStringLiteral("map") + longest});
+}
+
 TEST_F(Editor, SaveMakesTheMapFolder)
 {
     QDir(dir.path() + QStringLiteral("/map")).removeRecursively();
