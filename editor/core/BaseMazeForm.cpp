@@ -34,10 +34,11 @@ void BaseMazeForm::Command1_Click()
         return;
     command2Enabled = command3Enabled = command4Enabled = text1Enabled = true;
     command1Enabled = false;
-    // Only nine rows have buttons; a longer file's extra lines stay in the text.
-    for (int j = 0; j < std::min<int>(lines.size(), basepattern::Size); ++j)
+    // Only nine rows have buttons; a longer file's extra lines stay in the
+    // text. Cells a short file lacks are balls, as the generator reads them.
+    for (int j = 0; j < basepattern::Size; ++j)
         for (int i = 0; i < basepattern::Size; ++i)
-            Cmd[9 * j + i].tag = QString::number(basepattern::cellValue(lines[j], i));
+            Cmd[9 * j + i].tag = QString::number(basepattern::cellValue(lines.value(j), i));
     bool ok = false;
     Text1 = fileText(&ok);
     for (Button& b : Cmd) {
@@ -102,12 +103,13 @@ void BaseMazeForm::Command4_Click()
         b = Button{};
 }
 
-void BaseMazeForm::Form_Unload()
+bool BaseMazeForm::Form_Unload()
 {
     if (!loaded())
-        return;
+        return true;
     bool ok = false;
     const QString text2 = fileText(&ok);
     if (Text1 != text2 && host_.AskYesNo(QStringLiteral("要儲存修改嗎？"), QStringLiteral("儲存")))
-        write();
+        return write();
+    return true;
 }

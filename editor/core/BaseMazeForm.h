@@ -26,8 +26,10 @@ public:
     void Command2_Click(); // 修改全部成為牆
     void Command3_Click(); // 修改全部成為球
     void Command4_Click(); // 儲存資料
-    // Closing: a loaded pattern that differs from the file asks whether to save.
-    void Form_Unload();
+    // Closing: a loaded pattern that differs from the file asks whether to
+    // save. False when the answer was Yes and the save failed: the window
+    // stays open with its changes.
+    bool Form_Unload();
 
     bool loaded() const { return Cmd[0].enabled; }
 

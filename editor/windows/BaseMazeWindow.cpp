@@ -86,7 +86,9 @@ void BaseMazeWindow::closeQuietly()
 
 void BaseMazeWindow::closeEvent(QCloseEvent* e)
 {
-    if (!quiet_)
-        form_.Form_Unload(); // may ask; the window closes either way
-    e->accept();
+    // It may ask; a pattern that could not be saved keeps the window open.
+    if (quiet_ || form_.Form_Unload())
+        e->accept();
+    else
+        e->ignore();
 }

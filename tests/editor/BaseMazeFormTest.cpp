@@ -95,17 +95,47 @@ TEST_F(BaseMaze, LoadToggleAndClose)
     EXPECT_TEXT(form.Cmd[40].caption, QStringLiteral("牆"));
     form.Cmd_Click(40);
     EXPECT_TEXT(form.Text1, loaded);
-    form.Form_Unload();
+    EXPECT_TRUE(form.Form_Unload());
     EXPECT_TRUE(host.boxes.isEmpty());
 
     for (const bool yes : {false, true}) {
         form.Cmd_Click(yes ? 1 : 0); // one more cell changed each time
         host.answers = {yes};
-        form.Form_Unload();
+        EXPECT_TRUE(form.Form_Unload());
         ASSERT_FALSE(host.boxes.isEmpty());
         EXPECT_TEXT(host.boxes.takeLast(), QStringLiteral("儲存: 要儲存修改嗎？"));
         EXPECT_EQ(fileBytes(), yes ? form.Text1.toLatin1() + "\r\n" : Nine);
     }
+
+    // Yes, and the file cannot be written (a folder took its place): the
+    // failure is told and the window stays open with the changes.
+    form.Cmd_Click(2);
+    const QString changed = form.Text1;
+    QFile::remove(path());
+    QDir(dir.path()).mkpath(QStringLiteral("map/BaseMaze.bme"));
+    host.answers = {true};
+    EXPECT_FALSE(form.Form_Unload());
+    ASSERT_EQ(host.boxes.size(), 2);
+    EXPECT_TRUE(host.boxes[1].startsWith(QStringLiteral("儲存資料: 無法儲存基底圖群檔"))) << host.boxes[1].toStdString();
+    EXPECT_TRUE(form.loaded());
+    EXPECT_TEXT(form.Text1, changed);
+}
+
+// A short file: the cells it lacks are balls that toggle like any other,
+// as the generator reads them; the text stays the file's until a change.
+TEST_F(BaseMaze, ShortFilesFillWithBalls)
+{
+    writeFile("101010101\r\n111\r\n");
+    form.Command1_Click();
+    EXPECT_TEXT(grid(), QStringLiteral("WBWBWBWBW") + QStringLiteral("WWWBBBBBB") + QString(63, QLatin1Char('B')));
+    EXPECT_TRUE(form.Cmd[80].enabled);
+    EXPECT_TEXT(form.Text1, QStringLiteral("101010101\r\n111"));
+    EXPECT_TRUE(form.Form_Unload()) << "nothing changed";
+    EXPECT_TRUE(host.boxes.isEmpty());
+    form.Cmd_Click(80);
+    EXPECT_TEXT(grid().right(1), QStringLiteral("W"));
+    EXPECT_TEXT(form.Text1, QStringLiteral("101010101\r\n111000000") + QStringLiteral("\r\n000000000").repeated(6) +
+                                QStringLiteral("\r\n000000001"));
 }
 
 // All walls then save: nine lines of nine "1" with CR LF, 99 bytes; saving

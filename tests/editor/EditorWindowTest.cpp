@@ -176,13 +176,18 @@ TEST(EditorWindow, GenerateUndoAndTheBasePattern)
     QFile before(pattern);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const QByteArray bytes = before.readAll();
-    // Answers "No" as soon as the question is up, however long that takes.
+    // Answers the question as soon as it is up, however long that takes
+    // (No unless told otherwise), and closes any other box.
     QString asked;
+    bool yes = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             asked = box->text();
-            box->button(QMessageBox::No)->click();
+            if (box->button(QMessageBox::No))
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            else
+                box->button(QMessageBox::Ok)->click();
         }
     });
     poll.start(10);
@@ -192,6 +197,26 @@ TEST(EditorWindow, GenerateUndoAndTheBasePattern)
     QFile after(pattern);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);
+    after.close();
+
+    // Yes, and the pattern cannot be written: the window stays, with the change.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    base = w.basePattern();
+    QTest::mouseClick(base->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(cell10 = base->findChild<QPushButton*>(QStringLiteral("Cmd10")), Qt::LeftButton);
+    ASSERT_TRUE(QFile::remove(pattern));
+    ASSERT_TRUE(QDir().mkpath(pattern)); // a folder where the file goes
+    yes = true;
+    poll.start(10);
+    base->close();
+    poll.stop();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.basePattern(), base);
+    EXPECT_TRUE(base->isVisible());
+    EXPECT_EQ(cell10->text(), QStringLiteral("球"));
+    ASSERT_TRUE(QDir(pattern).removeRecursively());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MIBBET_SOURCE_DIR "/data/map/BaseMaze.bme"), pattern));
 
     // "離開" takes a changed pattern away without a question.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

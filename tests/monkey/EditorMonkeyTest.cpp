@@ -169,8 +169,8 @@ private:
         case 4: if (f.command3Enabled) f.Command3_Click(); break;
         case 5: if (f.command4Enabled) f.Command4_Click(); break;
         default:
-            f.Form_Unload();
-            form_ = std::make_unique<BaseMazeForm>(*designer_); // the window is made anew next time
+            if (f.Form_Unload()) // a pattern that could not be saved keeps its window
+                form_ = std::make_unique<BaseMazeForm>(*designer_); // the window is made anew next time
             break;
         }
     }
