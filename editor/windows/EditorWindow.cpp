@@ -188,6 +188,7 @@ EditorWindow::EditorWindow(const QString& appDir)
         text = new QLabel;
         text->setObjectName(QString::fromLatin1(label));
         text->setAlignment(Qt::AlignCenter);
+        text->setStyleSheet(QStringLiteral("font-size: 11px;")); // "代碼 122" fits the box
         v->addWidget(img, 0, Qt::AlignHCenter);
         v->addWidget(text);
         tiles->addWidget(box);

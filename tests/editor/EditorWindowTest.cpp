@@ -49,6 +49,16 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_EQ(maze->size(), QSize(90, 90));
     for (const char* tile : {"NowImg", "NewImg"})
         EXPECT_EQ(w.findChild<QWidget*>(QString::fromLatin1(tile))->size(), QSize(25, 25)) << tile;
+    // The widest code shows whole in both tile boxes.
+    w.model().pick(EditorModel::LeftButton, 122);
+    w.model().pick(EditorModel::RightButton, 122);
+    w.sync();
+    for (const char* label : {"Label2", "Label3"}) {
+        const auto* l = w.findChild<QLabel*>(QString::fromLatin1(label));
+        EXPECT_EQ(l->text(), QStringLiteral("代碼 122"));
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << label;
+    }
+    w.grab().save(QStringLiteral(MIBBET_BINARY_DIR "/editor-offscreen.png"));
     for (const char* name : {"Text1", "Maze", "Command3", "Command2", "NowImg", "NewImg", "Command1", "Command4"}) {
         const QWidget* c = w.findChild<QWidget*>(QString::fromLatin1(name));
         const QRect r(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size());
