@@ -87,8 +87,5 @@ void BaseMazeWindow::closeQuietly()
 void BaseMazeWindow::closeEvent(QCloseEvent* e)
 {
     // It may ask; a pattern that could not be saved keeps the window open.
-    if (quiet_ || form_.Form_Unload())
-        e->accept();
-    else
-        e->ignore();
+    e->setAccepted(quiet_ || form_.Form_Unload());
 }

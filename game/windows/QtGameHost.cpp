@@ -79,7 +79,6 @@ QString QtGameHost::InputBox(const QString& prompt, const QString& title, int ma
     box.setLabelText(prompt);
     box.setOkButtonText(QStringLiteral("確定"));
     box.setCancelButtonText(QStringLiteral("取消"));
-    box.setInputMode(QInputDialog::TextInput);
     if (auto* field = box.findChild<QLineEdit*>())
         field->setMaxLength(maxLength);
     const bool ok = box.exec() == QDialog::Accepted;

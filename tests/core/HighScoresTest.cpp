@@ -101,7 +101,11 @@ TEST_F(HighScores, DamagedOrMissingTables)
     g.OfferScore(0); // nothing to beat in an empty table: no name, no file
     EXPECT_FALSE(QFile::exists(tablePath()));
     host.inputs = {QStringLiteral("第一")};
+    bool locked = false; // the folder is made in time for the lock
+    host.whileBoxUp = [&] { locked = QFile::exists(tablePath() + QStringLiteral(".lock")); };
     g.OfferScore(70);
+    EXPECT_TRUE(locked);
+    host.whileBoxUp = nullptr;
     EXPECT_EQ(fileBytes(), bytesOf({{"第一", 70}, {"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0}, {"", 0},
                                     {"", 0}, {"", 0}}));
 

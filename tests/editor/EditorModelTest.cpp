@@ -578,6 +578,11 @@ TEST_F(Editor, LongestMapName)
         EXPECT_EQ(host.boxes[1].text.startsWith(QStringLiteral("存檔成功")), name == longest) << host.boxes[1].text.toStdString();
     }
     EXPECT_EQ(mapFiles(), QStringList{QStringLiteral("map") + longest});
+    // A folder in the map's place: the failure is told, nothing is replaced.
+    QDir(dir.path()).mkpath(QStringLiteral("map/map6"));
+    host.inputs = {QStringLiteral("6")};
+    model.SaveFile_Click();
+    EXPECT_TRUE(host.boxes.back().text.startsWith(QStringLiteral("無法儲存地圖檔"))) << host.boxes.back().text.toStdString();
 }
 
 TEST_F(Editor, SaveMakesTheMapFolder)

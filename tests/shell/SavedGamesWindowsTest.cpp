@@ -136,6 +136,10 @@ TEST_F(SavedGamesWindows, SaveAndLoadThroughTheBoxes)
     ASSERT_EQ(a.seen.size(), 2);
     EXPECT_EQ(a.seen[1], QStringLiteral("取出紀錄成功!!!: 您所取出的紀錄資料\n\n紀錄名稱：視窗\n難易模式：正常模式"));
     EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("[ 正常模式 ]")));
+    a.seen.clear();
+    a.answer(QString(), 1); // a question, answered without Yes
+    w->findChild<QAction*>(QStringLiteral("GameResect"))->trigger();
+    EXPECT_EQ(a.seen, QStringList{"確定訊息: 是否要重新開始?"});
     EXPECT_TRUE(a.plain);
 }
 

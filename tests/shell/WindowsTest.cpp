@@ -121,6 +121,7 @@ TEST_F(Windows, MenusCarryTheirCaptions)
 // cannot stand in for it.
 TEST(BundledFont, HasGlyphsForEveryText)
 {
+    EXPECT_TRUE(bundledfont::install());
     EXPECT_EQ(bundledfont::family(), QStringLiteral("Mibbet Sans"));
     EXPECT_EQ(QFontDatabase::styles(bundledfont::family()), (QStringList{"Regular", "Bold"}));
     for (const char* face : bundledfont::Faces) {
