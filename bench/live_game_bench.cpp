@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    installAppLook(app);
+    applook::install(QStringLiteral("mibbet"));
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     QtGameHost host;
     LiveTimers timers;

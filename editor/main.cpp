@@ -1,4 +1,4 @@
-#include "BundledFont.h"
+#include "AppLook.h"
 #include "EditorWindow.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaly"));
-    bundledfont::install(); // the Chinese texts show alike on every machine
+    applook::install(QStringLiteral("tessaly"));
     EditorWindow window;
     window.show();
     return app.exec();

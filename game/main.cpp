@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     // The program decides when it ends: choosing a mode closes the mode window
     // before the game window opens.
     app.setQuitOnLastWindowClosed(false);
-    installAppLook(app);
+    applook::install(QStringLiteral("mibbet"));
 
     QtGameHost host;
     LiveTimers timers;

@@ -53,7 +53,7 @@ ModeWindow::ModeWindow(GameProgram& program) : program_(program)
 
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("Image1"));
-    icon->setPixmap(appIcon().pixmap(64, 64));
+    icon->setPixmap(applook::icon(QStringLiteral("mibbet")).pixmap(64, 64));
     auto* title = new QLabel(QStringLiteral("Quorral"));
     title->setObjectName(QStringLiteral("TitleLbl"));
     title->setStyleSheet(QStringLiteral("color: #ffd866; font-size: 34px; font-weight: bold;"));

@@ -100,13 +100,13 @@ StatusPanel::StatusPanel(ViewBinder& binder, QWidget* parent) : QFrame(parent)
     // Mibbet's icon: a double-click brings the message panel back.
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("Image1"));
-    icon->setPixmap(appIcon().pixmap(28, 28));
+    icon->setPixmap(applook::icon(QStringLiteral("mibbet")).pixmap(32, 32)); // the hand-drawn size
     icon->setToolTip(QStringLiteral("點兩下打開訊息"));
     icon->installEventFilter(this);
     auto* head = new QHBoxLayout;
     head->addWidget(icon);
     head->addWidget(stage, 1);
-    head->addSpacing(28);
+    head->addSpacing(32);
     col->addLayout(head);
 
     col->addWidget(box(QStringLiteral("分數"), "目前的分數", single(value(binder, "LblScore"))));

@@ -1,6 +1,6 @@
 #include "WindowsFixture.h"
 
-#include "BundledFont.h"
+#include "AppLook.h"
 #include "GameProgram.h"
 #include "BoardView.h"
 #include "GameWindow.h"
@@ -121,10 +121,10 @@ TEST_F(Windows, MenusCarryTheirCaptions)
 // cannot stand in for it.
 TEST(BundledFont, HasGlyphsForEveryText)
 {
-    EXPECT_TRUE(bundledfont::install());
-    EXPECT_EQ(bundledfont::family(), QStringLiteral("Mibbet Sans"));
-    EXPECT_EQ(QFontDatabase::styles(bundledfont::family()), (QStringList{"Regular", "Bold"}));
-    for (const char* face : bundledfont::Faces) {
+    EXPECT_TRUE(applook::install(QStringLiteral("mibbet")));
+    EXPECT_EQ(applook::fontFamily(), QStringLiteral("Mibbet Sans"));
+    EXPECT_EQ(QFontDatabase::styles(applook::fontFamily()), (QStringList{"Regular", "Bold"}));
+    for (const char* face : applook::FontFaces) {
         SCOPED_TRACE(face);
         QRawFont font;
         QFile file(QString::fromLatin1(face));

@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    installAppLook(app);
+    applook::install(QStringLiteral("mibbet"));
     ::testing::InitGoogleTest(&argc, argv);
     ViewModel::onUndeclared = [](const QString& name) {
         ADD_FAILURE() << "no control is named " << name.toStdString();

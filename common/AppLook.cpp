@@ -1,0 +1,48 @@
+#include "AppLook.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+namespace applook {
+
+namespace {
+QString g_family;
+
+bool loadFont()
+{
+    if (!g_family.isEmpty())
+        return true;
+    for (const char* face : FontFaces) {
+        const QStringList families =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(QString::fromLatin1(face)));
+        if (families.isEmpty())
+            return false;
+        g_family = families.first();
+    }
+    return true;
+}
+} // namespace
+
+bool install(const QString& program)
+{
+    QGuiApplication::setWindowIcon(icon(program));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.halvern.") + program);
+    if (!loadFont())
+        return false;
+    QFont font(g_family);
+    font.setPointSize(10);
+    QGuiApplication::setFont(font);
+    return true;
+}
+
+QString fontFamily() { return g_family; }
+
+QIcon icon(const QString& program)
+{
+    QIcon icon;
+    for (const int size : {16, 22, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(program).arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace applook

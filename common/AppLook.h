@@ -1,0 +1,26 @@
+#pragma once
+#include <QIcon>
+#include <QString>
+
+// The look both programs share: "Mibbet Sans", the CJK font they carry, with
+// a family name of its own so that no font of the machine takes its place,
+// and each program's icon.
+namespace applook {
+
+// The resource paths of the font's faces, regular and bold.
+inline constexpr const char* FontFaces[] = {":/font/MibbetSans-Regular.otf", ":/font/MibbetSans-Bold.otf"};
+
+// For `program` ("mibbet" or "tessaly"), once after the application is made:
+// the bundled font at 10 points becomes the application's font, the
+// program's icon its windows' icon, and the windows belong to the program's
+// menu entry. False when the font could not be loaded (the system's is used).
+bool install(const QString& program);
+
+// The font's family, empty before install() or when loading failed.
+QString fontFamily();
+
+// A program's icon, drawn for every size it is shown in: the pictures the
+// desktop's menus show too.
+QIcon icon(const QString& program);
+
+} // namespace applook
