@@ -47,8 +47,27 @@ QString describe(QFileDevice::FileError e)
 
 } // namespace
 
+namespace {
+QString g_refused; // a clean absolute folder path, or empty
+}
+
+void refuseWritesBelow(const QString& folder)
+{
+    g_refused = folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+bool refused(const QString& path)
+{
+    const QString p = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return !g_refused.isEmpty() && (p == g_refused || p.startsWith(g_refused + QLatin1Char('/')));
+}
+
 bool write(const QString& path, const QByteArray& bytes, QString* error)
 {
+    if (refused(path)) {
+        *error = QStringLiteral("這是遊戲安裝時附帶的檔案，不能改寫。");
+        return false;
+    }
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         *error = QStringLiteral("無法建立資料夾 %1。").arg(QDir::toNativeSeparators(info.absolutePath()));

@@ -1,4 +1,5 @@
 #include "AppLook.h"
+#include "DataFolder.h"
 #include "EditorWindow.h"
 
 #include <QApplication>
@@ -8,7 +9,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaly"));
     applook::install(QStringLiteral("tessaly"));
-    EditorWindow window;
+    // The same maps the game plays: beside the program, or the player's own.
+    const datafolder::Place place = datafolder::forThisProgram();
+    EditorWindow window(place.data);
     window.show();
+    if (!place.problem.isEmpty())
+        window.host().MsgBox(
+            QStringLiteral("無法使用您的資料夾：\r%1\r\r編輯器照常使用，但地圖與基底圖群都無法儲存。").arg(place.problem),
+            QStringLiteral("資料夾"));
     return app.exec();
 }

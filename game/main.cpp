@@ -1,4 +1,5 @@
 #include "AppLook.h"
+#include "DataFolder.h"
 #include "GameProgram.h"
 #include "LiveTimers.h"
 #include "QtGameHost.h"
@@ -23,7 +24,12 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     applook::install(QStringLiteral("mibbet"));
 
+    // Maps and saves beside the program, or in the player's own folder when
+    // the game is installed; sounds always come with the game.
+    const datafolder::Place place = datafolder::forThisProgram();
     QtGameHost host;
+    host.setAppDir(place.data);
+    host.setSoundDir(place.shipped);
     LiveTimers timers;
     GameProgram program(host, timers);
     // The board is drawn at the screen's pixel ratio, so it stays crisp.
@@ -31,5 +37,8 @@ int main(int argc, char* argv[])
     host.setProgram(&program);
     timers.afterTick = [&host](const std::string&) { host.syncWindows(); };
     program.start();
+    if (!place.problem.isEmpty())
+        host.MsgBox(QStringLiteral("無法使用您的資料夾：\r%1\r\r遊戲照常進行，但紀錄、分數與地圖都無法儲存。").arg(place.problem),
+                    QStringLiteral("資料夾"));
     return app.exec();
 }

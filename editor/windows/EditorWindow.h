@@ -38,6 +38,7 @@ public:
     void openBasePattern();
     BaseMazeWindow* basePattern() const { return basePattern_; }
     EditorModel& model() { return model_; }
+    EditorHost& host() { return host_; }
     // Brings the widgets in line with the model.
     void sync();
 

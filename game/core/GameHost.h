@@ -49,7 +49,8 @@ public:
     // outcome is not checked.
     virtual void OpenAddress(const QString& url, bool maximized) = 0;
 
-    // Sound. Files are given relative to the program's folder, like "/wav/sm.wav".
+    // Sound. Files are given relative to the folder the game's sounds came
+    // with, like "/wav/sm.wav".
     // One effect channel: a new effect cuts off the one playing.
     virtual void PlayEffect(const QString& file) = 0;
     // The music channel: stop, close, open the background tune, rewind, play.

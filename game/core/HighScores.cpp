@@ -2,6 +2,7 @@
 #include "GameWindow.h"
 #include "HighScoreFile.h"
 #include "HighScoreForm.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,19 +15,22 @@
 // beside it, so that two games ending together both keep their entries. A
 // lock is stale only when the game that took it is gone, never because a name
 // takes long to type; a lock that stays taken is reported, and the player may
-// try again. Where no lock file can be made at all (a read-only folder), the
+// try again. Where no lock file can be made at all (a read-only folder, or
+// the shipped table read when the player's own folder cannot be used), the
 // write reports what goes wrong.
 void GameWindow::OfferScore(std::int32_t score)
 {
     const QString path = highscores::pathIn(host_.AppDir());
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
-    while (!lock.tryLock(TableLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
-        const bool again = host_.AskYesNo(
-            QStringLiteral("另一個遊戲正在更新排行榜，\r您的分數暫時無法登錄。\r\r要再試一次嗎？"), QStringLiteral("確定訊息"));
-        if (closed_ || !again)
-            return;
+    if (!safefile::refused(path)) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        while (!lock.tryLock(TableLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+            const bool again = host_.AskYesNo(
+                QStringLiteral("另一個遊戲正在更新排行榜，\r您的分數暫時無法登錄。\r\r要再試一次嗎？"), QStringLiteral("確定訊息"));
+            if (closed_ || !again)
+                return;
+        }
     }
     const highscores::Table table = highscores::read(path);
     if (const std::optional<int> place = highscores::placeFor(table, score)) {

@@ -214,7 +214,7 @@ bool QtGameHost::HelpWindowVisible() const { return help_ && help_->isVisible();
 QtSound& QtGameHost::sound()
 {
     if (!sound_)
-        sound_ = std::make_unique<QtSound>(AppDir());
+        sound_ = std::make_unique<QtSound>(soundDir_.isEmpty() ? AppDir() : soundDir_);
     return *sound_;
 }
 

@@ -19,8 +19,10 @@ class QtGameHost : public GameHost {
 public:
     ~QtGameHost() override;
     void setProgram(GameProgram* program) { program_ = program; }
-    // Where map/, save/, wav/ and bgm/ are looked for; the program's own folder by default.
+    // Where map/ and save/ are looked for; the program's own folder by default.
     void setAppDir(const QString& dir) { appDir_ = dir; }
+    // Where wav/ and bgm/ are; the folder of map/ and save/ by default.
+    void setSoundDir(const QString& dir) { soundDir_ = dir; }
 
     void MsgBox(const QString& text, const QString& title) override;
     void MsgBoxPlain(const QString& text) override;
@@ -74,7 +76,7 @@ private:
     void placeSideWindow(QWidget* w, int slot);
 
     GameProgram* program_ = nullptr;
-    QString appDir_;
+    QString appDir_, soundDir_;
     std::unique_ptr<QtSound> sound_;
     QPointer<ModeWindow> mode_;
     QPointer<GameWindowWidget> game_;
