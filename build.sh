@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # One command for each job on a Debian 12 machine:
-#   ./build.sh run    install what is missing, build, start the game
-#   ./build.sh edit   install what is missing, build, start the level editor
-#   ./build.sh test   install what is missing, build, run every test, then the
-#                     core, common and editor tests again under the sanitizers
-# All three are incremental and safe to run again.
+#   ./build.sh run      install what is missing, build the game, start it
+#   ./build.sh edit     install what is missing, build the level editor, start it
+#   ./build.sh test     install what is missing, build everything, run every test,
+#                       then the core, common and editor tests again under the
+#                       sanitizers
+#   ./build.sh package  install what is missing, build both programs and make
+#                       the Debian package build/mibbet_4.0_<arch>.deb
+# All of them are incremental and safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 job=${1:-}
 case "$job" in
-  run|edit|test) ;;
-  *) echo "usage: $0 run|edit|test" >&2; exit 2 ;;
+  run|edit|test|package) ;;
+  *) echo "usage: $0 run|edit|test|package" >&2; exit 2 ;;
 esac
 
 packages=(
@@ -22,6 +25,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
   libxcb1-dev libxcb-xtest0-dev                               # the start-up benchmark watches the X server
+  dpkg-dev desktop-file-utils appstream strace                # the package, its menu entries, the installed programs
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -38,12 +42,21 @@ fi
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build build
 
 case "$job" in
-  run) exec build/out/Mibbet ;;
-  edit) exec build/out/Tessaly ;;
+  # Only the program asked for and its data: a first start does not wait
+  # for the tests, fuzzers and benchmarks.
+  run)
+    cmake --build build --target Mibbet deploy_data
+    exec build/out/Mibbet ;;
+  edit)
+    cmake --build build --target Tessaly deploy_data
+    exec build/out/Tessaly ;;
+  package)
+    cmake --build build --target Mibbet Tessaly install_docs
+    cd build && exec cpack -G DEB ;;
   test)
+    cmake --build build
     (cd build && ctest --output-on-failure -j2)
     # The game core, the shared code and the editor with their tests again,
     # under AddressSanitizer and UndefinedBehaviorSanitizer: any memory error, leak or undefined

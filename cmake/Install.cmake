@@ -1,0 +1,44 @@
+# What `cmake --install` and the Debian package put where. The programs go to
+# <prefix>/games under the lower-case names Debian gives games, the shipped
+# data read-only to <prefix>/share/games/mibbet, where the programs find it
+# from their own folder (so the tree can move), and the desktop's menu
+# entries, metainfo, icons and manual pages beside.
+include(GNUInstallDirs)
+set(MIBBET_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/games/mibbet)
+set(MIBBET_APP_ID_PREFIX org.halvern.)
+
+foreach(target Mibbet Tessaly)
+  string(TOLOWER ${target} program)
+  install(PROGRAMS $<TARGET_FILE:${target}> DESTINATION games RENAME ${program})
+  set(id ${MIBBET_APP_ID_PREFIX}${program})
+  install(FILES packaging/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES packaging/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  foreach(size 16 22 32 48 64 128 256)
+    install(FILES resources/icons/${program}-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${id}.png)
+  endforeach()
+  # Manual pages and the changelog go compressed, without a time stamp, so
+  # the package is the same whenever it is built.
+  add_custom_command(OUTPUT ${program}.6.gz
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/${program}.6 > ${program}.6.gz
+    DEPENDS packaging/${program}.6)
+  list(APPEND compressed ${CMAKE_BINARY_DIR}/${program}.6.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/${program}.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endforeach()
+add_custom_command(OUTPUT changelog.gz
+  COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/changelog > changelog.gz
+  DEPENDS packaging/changelog)
+add_custom_target(install_docs ALL DEPENDS ${compressed} changelog.gz)
+install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mibbet)
+
+install(DIRECTORY data/map data/save data/wav data/bgm DESTINATION ${MIBBET_INSTALL_DATA}
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+# The installed programs carry no symbols (the build's own keep them).
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program mibbet tessaly)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment --remove-section=.note
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/\${program}\")
+    endforeach()
+  endif()")
