@@ -85,6 +85,10 @@ EditorWindow::EditorWindow(const QString& appDir)
     auto* generate = menuBar()->addAction(QStringLiteral("產生迷宮"));
     generate->setObjectName(QStringLiteral("Generate_Maze"));
     connect(generate, &QAction::triggered, this, [this] { run([this] { model_.Command1_Click(); }); });
+    // The keys a designer reaches for first.
+    save->setShortcut(QKeySequence::Save);
+    load->setShortcut(QKeySequence::Open);
+    generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 
     // Undo and redo of every change of the board; not in the menu bar, which
     // keeps its three items, but on the keys every editor has.

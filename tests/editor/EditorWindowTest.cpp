@@ -34,8 +34,8 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     EXPECT_EQ(w.centralWidget()->size(), QSize(644, 527));
     QStringList menu;
     for (QAction* a : w.menuBar()->actions())
-        menu << a->objectName() + QLatin1Char(' ') + a->text();
-    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存", "LoadFile 載入", "Generate_Maze 產生迷宮"}));
+        menu << a->objectName() + QLatin1Char(' ') + a->text() + QLatin1Char(' ') + a->shortcut().toString();
+    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存 Ctrl+S", "LoadFile 載入 Ctrl+O", "Generate_Maze 產生迷宮 Ctrl+G"}));
     // The strip's window over its scroll bar under the board, the column on the right.
     const QWidget* window = w.findChild<QWidget*>(QStringLiteral("Frame5"));
     const QWidget* bar = w.findChild<QWidget*>(QStringLiteral("HScroll1"));
