@@ -38,17 +38,19 @@ TEST(DataFolder, TheDecision)
     enum class Uses { Program, Player, Shipped };
     const struct {
         const char* what;
-        bool beside, installed;
+        const char* beside; // the folders beside the program
+        bool installed;
         Player player;
         Uses data;
         bool problem;
     } rows[] = {
-        {"map/ and save/ beside the program, installed or not", true, true, Player::Missing, Uses::Program, false},
-        {"installed, first start", false, true, Player::Missing, Uses::Player, false},
-        {"installed, the player's table changed", false, true, Player::ChangedTable, Uses::Player, false},
-        {"installed, the player's folder cannot be made", false, true, Player::FileInItsPlace, Uses::Shipped, true},
-        {"installed, no home folder", false, true, Player::NoHome, Uses::Shipped, true},
-        {"a program copied alone", false, false, Player::Missing, Uses::Program, false},
+        {"map/ and save/ beside the program, installed or not", "map save", true, Player::Missing, Uses::Program, false},
+        {"installed, first start", "", true, Player::Missing, Uses::Player, false},
+        {"installed, a map/ alone beside the program", "map", true, Player::Missing, Uses::Player, false},
+        {"installed, the player's table changed", "", true, Player::ChangedTable, Uses::Player, false},
+        {"installed, the player's folder cannot be made", "", true, Player::FileInItsPlace, Uses::Shipped, true},
+        {"installed, no home folder", "", true, Player::NoHome, Uses::Shipped, true},
+        {"a program copied alone", "", false, Player::Missing, Uses::Program, false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -58,9 +60,8 @@ TEST(DataFolder, TheDecision)
         const QString shipped = root.path() + QStringLiteral("/usr/share/games/mibbet");
         const QString player = root.path() + QStringLiteral("/home/.local/share/mibbet");
         QDir().mkpath(program);
-        if (r.beside)
-            for (const char* sub : {"/map", "/save"})
-                QDir().mkpath(program + QLatin1String(sub));
+        for (const QString& sub : QString::fromLatin1(r.beside).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QDir().mkpath(program + QLatin1Char('/') + sub);
         if (r.installed) {
             put(shipped + QStringLiteral("/map/map1"), "shipped map");
             put(shipped + QStringLiteral("/map/BaseMaze.bme"), "shipped pattern");
@@ -75,7 +76,7 @@ TEST(DataFolder, TheDecision)
         const datafolder::Place place = datafolder::decide(program, r.player == Player::NoHome ? QString() : player);
         const QString want[] = {program, player, shipped};
         EXPECT_EQ(place.data, want[static_cast<int>(r.data)]);
-        EXPECT_EQ(place.shipped, r.installed && !r.beside ? shipped : program);
+        EXPECT_EQ(place.shipped, r.data == Uses::Program ? program : shipped);
         EXPECT_EQ(place.problem.isEmpty(), !r.problem) << place.problem.toStdString();
         EXPECT_EQ(snapshot(shipped), shippedBefore) << "the shipped data is never written";
         if (r.data == Uses::Player) {
@@ -93,6 +94,7 @@ TEST(DataFolder, TheDecision)
         // Read instead of a folder that cannot be used, the shipped data refuses every write.
         QString why;
         EXPECT_EQ(safefile::write(shipped + QStringLiteral("/save/high.tm"), "new table", &why), !r.problem);
+        EXPECT_TRUE(safefile::write(root.path() + QStringLiteral("/elsewhere"), "x", &why)) << "and only there";
     }
     safefile::refuseWritesBelow(QString());
 }

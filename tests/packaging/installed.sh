@@ -6,7 +6,8 @@
 #     and a table the player changed survives the next start;
 #   - a game saved under a name lands in the player's save/;
 #   - a map the editor saves lands in the player's map/, and the game plays it;
-#   - nothing below the installed tree is ever written.
+#   - nothing below the installed tree is ever written;
+#   - each program's windows carry its icon, the menu entry's 48 px picture among them.
 #   tests/packaging/installed.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -54,9 +55,13 @@ untouched() {
   fi
 }
 
+# The icon of a window, at the size the desktop's menus show.
+has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "window $1 has no 48 px icon"; }
+
 # The game: its mode window, then a game saved under a name.
 start mibbet
 mode=$(wait_window 'Quorral ---  Ver 4.0  下載版')
+has_icon "$mode"
 cmp "$shipped/save/high.tm" "$player/save/high.tm" || fail "the shipped table was not copied"
 cmp "$shipped/map/map1" "$player/map/map1" || fail "the shipped maps were not copied"
 xdotool windowfocus --sync "$mode" key space
@@ -78,6 +83,7 @@ tail -c 6 "$player/save/high.tm" | grep -q mine || fail "the next start overwrot
 # The editor generates a maze and saves it as stage 1 ...
 start tessaly
 editor=$(wait_window 'Tessaly')
+has_icon "$editor"
 xdotool windowfocus --sync "$editor" key ctrl+g key ctrl+s
 answer '檔名' 1
 answer '^Save$'

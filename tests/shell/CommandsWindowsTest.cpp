@@ -190,6 +190,8 @@ TEST_F(CommandsWindows, PlacesAndPictures)
     auto* panel = w->findChild<DescriptionPanel*>(QStringLiteral("GameFrame"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->title(), QStringLiteral("遊戲說明"));
+    // Mibbet's icon beside the stage name, at its hand-drawn size.
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().deviceIndependentSize(), QSizeF(32, 32));
     // It covers the whole board.
     const QRect board = w->findChild<BoardView*>()->geometry();
     EXPECT_TRUE(panel->geometry().contains(board)) << panel->geometry().bottom() << " " << board.bottom();

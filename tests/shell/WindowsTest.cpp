@@ -122,7 +122,17 @@ TEST_F(Windows, MenusCarryTheirCaptions)
 TEST(BundledFont, HasGlyphsForEveryText)
 {
     EXPECT_TRUE(applook::install(QStringLiteral("mibbet")));
-    EXPECT_EQ(applook::fontFamily(), QStringLiteral("Mibbet Sans"));
+    EXPECT_EQ(QGuiApplication::font().family(), QStringLiteral("Mibbet Sans"));
+    EXPECT_EQ(QGuiApplication::font().pointSize(), 10);
+    // Each program's icon holds its pictures at every size the desktop uses.
+    for (const QString program : {"mibbet", "tessaly"})
+        for (const int size : {16, 22, 32, 48, 64, 128, 256}) {
+            const QImage drawn(QStringLiteral(":/icons/%1-%2.png").arg(program).arg(size));
+            EXPECT_EQ(drawn.size(), QSize(size, size));
+            EXPECT_EQ(applook::icon(program).pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                      drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+                << size;
+        }
     EXPECT_EQ(QFontDatabase::styles(applook::fontFamily()), (QStringList{"Regular", "Bold"}));
     for (const char* face : applook::FontFaces) {
         SCOPED_TRACE(face);
