@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 namespace applook {
 
@@ -36,6 +37,13 @@ bool install(const QString& program)
 }
 
 QString fontFamily() { return g_family; }
+
+void setBoxText(QMessageBox& box, QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
 
 QIcon icon(const QString& program)
 {

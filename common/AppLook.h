@@ -2,6 +2,8 @@
 #include <QIcon>
 #include <QString>
 
+class QMessageBox;
+
 // The look both programs share: "Mibbet Sans", the CJK font they carry, with
 // a family name of its own so that no font of the machine takes its place,
 // and each program's icon.
@@ -22,5 +24,10 @@ QString fontFamily();
 // A program's icon, drawn for every size it is shown in: the pictures the
 // desktop's menus show too.
 QIcon icon(const QString& program);
+
+// A message box's text. The programs separate lines with CR (or CR LF), a box
+// wants LF; names and paths in the texts come from players, designers and
+// files, so nothing is read as markup.
+void setBoxText(QMessageBox& box, QString text);
 
 } // namespace applook

@@ -1,28 +1,19 @@
 #include "EditorHostQt.h"
 
+#include "AppLook.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-// The editor separates lines with CR; a message box wants LF. File names in
-// the texts come from the designer, so nothing is read as markup.
-void setBoxText(QMessageBox& box, QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-}
-} // namespace
-
 void EditorHostQt::MsgBox(const QString& text, const QString& title)
 {
     if (beforeBox)
         beforeBox();
     QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::Ok, parent_);
-    setBoxText(box, text);
+    applook::setBoxText(box, text);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
 }
@@ -32,7 +23,7 @@ bool EditorHostQt::AskYesNo(const QString& text, const QString& title)
     if (beforeBox)
         beforeBox();
     QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::Yes | QMessageBox::No, parent_);
-    setBoxText(box, text);
+    applook::setBoxText(box, text);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
     return box.exec() == QMessageBox::Yes;

@@ -1,5 +1,7 @@
 #include "QtGameHost.h"
 
+#include "AppLook.h"
+
 #include "GameProgram.h"
 #include "GameWindowWidget.h"
 #include "ModeWindow.h"
@@ -33,22 +35,10 @@ QWidget* QtGameHost::dialogParent() const
     return mode_;
 }
 
-namespace {
-// The game separates lines with CR (and CR LF); a message box wants LF. Names
-// and paths in the texts come from players and files, so nothing is read as
-// markup.
-void setBoxText(QMessageBox& box, QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-}
-} // namespace
-
 void QtGameHost::showMessage(QMessageBox::Icon icon, const QString& text, const QString& title)
 {
     QMessageBox box(icon, title, QString(), QMessageBox::Ok, dialogParent());
-    setBoxText(box, text);
+    applook::setBoxText(box, text);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.exec();
     syncWindows();
@@ -64,7 +54,7 @@ void QtGameHost::MsgBoxPlain(const QString& text)
 bool QtGameHost::AskYesNo(const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, QString(), QMessageBox::Yes | QMessageBox::No, dialogParent());
-    setBoxText(box, text);
+    applook::setBoxText(box, text);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
     const bool yes = box.exec() == QMessageBox::Yes;
