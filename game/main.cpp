@@ -36,9 +36,10 @@ int main(int argc, char* argv[])
     program.setSurfaceScale(static_cast<int>(std::ceil(app.devicePixelRatio())));
     host.setProgram(&program);
     timers.afterTick = [&host](const std::string&) { host.syncWindows(); };
-    program.start();
+    // Told before the mode window shows, in a box of the desktop's own look.
     if (!place.problem.isEmpty())
         host.MsgBox(QStringLiteral("無法使用您的資料夾：\r%1\r\r遊戲照常進行，但紀錄、分數與地圖都無法儲存。").arg(place.problem),
                     QStringLiteral("資料夾"));
+    program.start();
     return app.exec();
 }
