@@ -5,7 +5,8 @@
 #   - the player's folder gets the shipped maps and table on the first start,
 #     and a table the player changed survives the next start;
 #   - a game saved under a name lands in the player's save/;
-#   - a map the editor saves lands in the player's map/, and the game plays it;
+#   - a map the editor saves lands in the player's map/, and the game plays it,
+#     with the shipped tune;
 #   - nothing below the installed tree is ever written;
 #   - each program's windows carry its icon, the menu entry's 48 px picture among them.
 #   tests/packaging/installed.sh BUILD_DIR
@@ -55,8 +56,15 @@ untouched() {
   fi
 }
 
-# The icon of a window, at the size the desktop's menus show.
-has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "window $1 has no 48 px icon"; }
+# The icon of a window, at the size the desktop's menus show; it may come a
+# moment after the window.
+has_icon() {
+  for _ in $(seq 50); do
+    xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (48 x 48)' && return 0
+    sleep 0.1
+  done
+  fail "window $1 has no 48 px icon"
+}
 
 # The game: its mode window, then a game saved under a name.
 start mibbet
@@ -99,5 +107,6 @@ wait_window '\[ 不可能任務生存顫慄模式 \]' >/dev/null
 sleep 0.5
 stop
 grep -q "\"$player/map/map1\", O_RDONLY" "$work/mibbet.trace" || fail "the game did not read $player/map/map1"
+grep -q "\"$shipped/bgm/bgm5.mp3\", O_RDONLY" "$work/mibbet.trace" || fail "the game did not play the shipped tune"
 untouched mibbet
 echo "installed: both programs keep everything in $player"
