@@ -38,6 +38,7 @@ TEST_F(Windows, ModeWindowShowsThePyramid)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quorral ---  Ver 4.0  下載版"));
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("VerLbl"))->text(), QStringLiteral("Ver 4.0"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().deviceIndependentSize(), QSizeF(64, 64));
     EXPECT_EQ(w->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("請選擇模式"));
     const char* names[] = {"生存Cmd", "困難Cmd", "正常Cmd", "簡易Cmd", "練習Cmd"};
     const char* texts[] = {"生存顫慄模式", "困難模式", "一般模式", "簡易模式", "練習模式"};
@@ -124,6 +125,7 @@ TEST(BundledFont, HasGlyphsForEveryText)
     EXPECT_TRUE(applook::install(QStringLiteral("mibbet")));
     EXPECT_EQ(QGuiApplication::font().family(), QStringLiteral("Mibbet Sans"));
     EXPECT_EQ(QGuiApplication::font().pointSize(), 10);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.halvern.mibbet")); // its menu entry
     // Each program's icon holds its pictures at every size the desktop uses.
     for (const QString program : {"mibbet", "tessaly"})
         for (const int size : {16, 22, 32, 48, 64, 128, 256}) {
