@@ -24,6 +24,7 @@ packages=(
   libmpg123-dev                                               # sound: the tune's decoder
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
+  openbox                                                     # and under a real window manager
   libxcb1-dev libxcb-xtest0-dev                               # the start-up benchmark watches the X server
   dpkg-dev desktop-file-utils appstream strace                # the package, its menu entries, the installed programs
 )

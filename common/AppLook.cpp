@@ -24,6 +24,27 @@ bool loadFont()
 }
 } // namespace
 
+bool chooseWindowSystem(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return false;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return false;
+    const bool wayland =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    if (!wayland || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
+void forgetWindowSystemChoice(bool chosenHere)
+{
+    if (chosenHere)
+        qunsetenv("QT_QPA_PLATFORM");
+}
+
 bool install(const QString& program)
 {
     QGuiApplication::setWindowIcon(icon(program));

@@ -12,6 +12,15 @@ namespace applook {
 // The resource paths of the font's faces, regular and bold.
 inline constexpr const char* FontFaces[] = {":/font/MibbetSans-Regular.otf", ":/font/MibbetSans-Bold.otf"};
 
+// Before the application is made: in a Wayland session that offers an X
+// server (XWayland), the programs run on X11, where their windows can be
+// placed and stand together; Wayland's own platform only where there is no
+// X server. A platform the player names (QT_QPA_PLATFORM, -platform) wins.
+// True when the choice was made here.
+bool chooseWindowSystem(int argc, char** argv);
+// After the application is made: programs started from ours choose their own.
+void forgetWindowSystemChoice(bool chosenHere);
+
 // For `program` ("mibbet" or "tessaly"), once after the application is made:
 // the bundled font at 10 points becomes the application's font, the
 // program's icon its windows' icon, and the windows belong to the program's

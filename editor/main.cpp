@@ -1,17 +1,23 @@
 #include "AppLook.h"
 #include "DataFolder.h"
 #include "EditorWindow.h"
+#include "WindowPlacer.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    const bool x11Chosen = applook::chooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
+    applook::forgetWindowSystemChoice(x11Chosen);
     app.setApplicationName(QStringLiteral("Tessaly"));
     applook::install(QStringLiteral("tessaly"));
     // The same maps the game plays: beside the program, or the player's own.
     const datafolder::Place place = datafolder::forThisProgram();
     EditorWindow window(place.data);
+    // Centred on the screen that holds the pointer.
+    WindowPlacer placer;
+    placer.centre(&window);
     window.show();
     if (!place.problem.isEmpty())
         window.host().MsgBox(

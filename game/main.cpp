@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "GameProgram.h"
 #include "LiveTimers.h"
+#include "PlayerSettings.h"
 #include "QtGameHost.h"
 
 #include <QApplication>
@@ -17,7 +18,9 @@ int main(int argc, char* argv[])
     // memory each one costs a round trip to the server, more than copying
     // those few kilobytes down the socket.
     qputenv("QT_XCB_NO_MITSHM", "1");
+    const bool x11Chosen = applook::chooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
+    applook::forgetWindowSystemChoice(x11Chosen);
     app.setApplicationName(QStringLiteral("Mibbet"));
     // The program decides when it ends: choosing a mode closes the mode window
     // before the game window opens.
@@ -27,7 +30,9 @@ int main(int argc, char* argv[])
     // Maps and saves beside the program, or in the player's own folder when
     // the game is installed; sounds always come with the game.
     const datafolder::Place place = datafolder::forThisProgram();
+    PlayerSettings settings;
     QtGameHost host;
+    host.setSettings(&settings);
     host.setAppDir(place.data);
     host.setSoundDir(place.shipped);
     LiveTimers timers;

@@ -177,6 +177,21 @@ void GameWindowWidget::buildMenus()
                           {"Mess", "訊息提示", nullptr, &GameWindow::Mess_Click}});
     for (QAction* a : win->actions())
         a->setCheckable(true);
+    winMenu_ = win;
+    win->addSeparator();
+    auto addSwitch = [this, win](const char* name, const char* caption, std::function<void(bool)> GameWindowWidget::*told) {
+        QAction* a = win->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        a->setChecked(true);
+        connect(a, &QAction::triggered, this, [this, told](bool on) {
+            if (this->*told)
+                (this->*told)(on);
+        });
+        return a;
+    };
+    effectsSwitch_ = addSwitch("SoundEffects", "音效", &GameWindowWidget::onEffectsSwitched);
+    musicSwitch_ = addSwitch("Music", "背景音樂", &GameWindowWidget::onMusicSwitched);
     addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1", &GameWindow::GameCaption_Click}});
     addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, &GameWindow::ShowHighScores}});
     addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr, &GameWindow::LinkMe_Click}});
@@ -234,11 +249,21 @@ void GameWindowWidget::followModel(bool all)
     // frames do not repaint an empty box over it.
     pauseBox_->setVisible(std::any_of(pauseLabels_.cbegin(), pauseLabels_.cend(),
                                       [](const QLabel* l) { return !l->isHidden(); }));
+    // The sound switches go off with the rest of their menu at the end of a game.
+    const bool winOn = winMenu_->menuAction()->isEnabled();
+    effectsSwitch_->setEnabled(winOn);
+    musicSwitch_->setEnabled(winOn);
     board_->setPointer(game_.vm.image(QStringLiteral("FG")));
     board_->refresh();
 }
 
 void GameWindowWidget::focusBoard() { board_->setFocus(); }
+
+void GameWindowWidget::setSoundSwitches(bool effects, bool music)
+{
+    effectsSwitch_->setChecked(effects);
+    musicSwitch_->setChecked(music);
+}
 
 void GameWindowWidget::closeForProgram()
 {

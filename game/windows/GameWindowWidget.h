@@ -10,7 +10,9 @@ class DescriptionPanel;
 class EndingFrame;
 class GameProgram;
 class GameWindow;
+class QAction;
 class QLabel;
+class QMenu;
 
 // The game window: menus, toolbar, board and status panel over the game core.
 class GameWindowWidget : public QMainWindow {
@@ -21,6 +23,10 @@ public:
     // The program closes the window itself (restart, map failure); that does not end it.
     void closeForProgram();
     void focusBoard();
+    // The player's two sound switches at the end of "環境(&W)", kept by the
+    // host: set to what it has, and told when the player flips one.
+    void setSoundSwitches(bool effects, bool music);
+    std::function<void(bool on)> onEffectsSwitched, onMusicSwitched;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -42,6 +48,9 @@ private:
     DescriptionPanel* description_ = nullptr;
     QWidget* pauseBox_ = nullptr;     // holds the two lines of the pause notice
     QList<QLabel*> pauseLabels_;
+    QMenu* winMenu_ = nullptr;
+    QAction* effectsSwitch_ = nullptr;
+    QAction* musicSwitch_ = nullptr;
     bool shown_ = false;
     bool closingForProgram_ = false;
 };

@@ -44,11 +44,11 @@ void Mp3Decoder::close()
     finished_ = true;
 }
 
-void Mp3Decoder::rewind()
+void Mp3Decoder::seek(std::int64_t ms)
 {
     if (!handle_)
         return;
-    mpg123_seek(handle_, 0, SEEK_SET);
+    mpg123_seek(handle_, off_t(ms * rate_ / 1000), SEEK_SET);
     finished_ = false;
 }
 

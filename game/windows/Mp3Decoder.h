@@ -25,7 +25,8 @@ public:
     // Fills `out` with up to `bytes` bytes of whole frames; fewer only at the
     // end of the tune (or where a damaged file stops), 0 from then on.
     std::int64_t read(char* out, std::int64_t bytes);
-    void rewind();
+    // On to `ms` from the start (the start for 0); past the end, nothing more comes.
+    void seek(std::int64_t ms);
 
 private:
     void close();

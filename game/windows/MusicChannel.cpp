@@ -57,20 +57,33 @@ void MusicChannel::playFromStart()
     if (!playable_)
         return;
     clock_.start();
-    onSoundThread([this] { rewindAndPlay(); });
+    if (!muted_)
+        onSoundThread([this] { playFrom(0); });
 }
 
 void MusicChannel::stop()
 {
     clock_.invalidate();
-    onSoundThread([this] {
-        if (topUpTimer_)
-            topUpTimer_->stop();
-        if (sink_)
-            sink_->stop(); // what is queued is dropped
-        device_ = nullptr;
-    });
+    onSoundThread([this] { silence(); });
 }
+
+void MusicChannel::setMuted(bool muted)
+{
+    if (muted == muted_)
+        return;
+    muted_ = muted;
+    if (muted) {
+        onSoundThread([this] { silence(); });
+        return;
+    }
+    const qint64 at = positionMs();
+    if (playable_ && clock_.isValid() && (lengthMs_ <= 0 || at < lengthMs_))
+        onSoundThread([this, at] { playFrom(at); });
+}
+
+bool MusicChannel::audible() const { return playing_; }
+
+qint64 MusicChannel::playedFromMs() const { return playedFrom_; }
 
 void MusicChannel::close()
 {
@@ -105,18 +118,30 @@ void MusicChannel::feed(std::shared_ptr<Mp3Decoder> tune)
     QObject::connect(topUpTimer_, &QTimer::timeout, sink_, [this] { topUp(); });
 }
 
-void MusicChannel::rewindAndPlay()
+void MusicChannel::playFrom(qint64 ms)
 {
     if (!sink_)
         return;
-    topUpTimer_->stop();
-    sink_->stop();
-    tune_->rewind();
+    silence();
+    tune_->seek(ms);
+    playedFrom_ = ms;
+    playing_ = true; // where no device exists, the silent sink "plays"
     device_ = sink_->start();
     if (!device_) // no sound device: nothing to feed
         return;
     topUp();
     topUpTimer_->start();
+}
+
+// What is queued is dropped.
+void MusicChannel::silence()
+{
+    playing_ = false;
+    if (topUpTimer_)
+        topUpTimer_->stop();
+    if (sink_)
+        sink_->stop();
+    device_ = nullptr;
 }
 
 void MusicChannel::topUp()
@@ -133,12 +158,15 @@ void MusicChannel::topUp()
     const qint64 got = tune_->read(piece_.data(), room);
     if (got > 0)
         device_->write(piece_.constData(), got);
-    else
+    else {
         topUpTimer_->stop(); // the end: what is queued plays out
+        playing_ = false;
+    }
 }
 
 void MusicChannel::halt()
 {
+    playing_ = false;
     delete sink_; // its timer goes with it
     sink_ = nullptr;
     topUpTimer_ = nullptr;

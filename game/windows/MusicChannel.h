@@ -4,6 +4,7 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -29,12 +30,20 @@ public:
     void stop(); // back to the start, still open
     void close();
     qint64 positionMs() const;
+    // Switched off, the tune goes silent at once but its time runs on, so
+    // switched on again it comes back where it would be.
+    void setMuted(bool muted);
+    // For tests: whether the tune is playing, and from which point it last
+    // started (both a moment after the call that changes them).
+    bool audible() const;
+    qint64 playedFromMs() const;
 
 private:
     // Runs a job on the sound thread; everything the jobs touch lives there.
     void onSoundThread(std::function<void()> job);
     void feed(std::shared_ptr<Mp3Decoder> tune);
-    void rewindAndPlay();
+    void playFrom(qint64 ms);
+    void silence();
     void topUp();
     void halt();
 
@@ -49,7 +58,12 @@ private:
     QTimer* topUpTimer_ = nullptr;
     QByteArray piece_; // the decoded piece being handed over
 
+    // Read by tests on the caller's thread.
+    std::atomic<bool> playing_ = false;
+    std::atomic<qint64> playedFrom_ = 0;
+
     // Caller's thread only.
+    bool muted_ = false;
     bool playable_ = false;
     qint64 lengthMs_ = 0;
     QElapsedTimer clock_;

@@ -1,6 +1,8 @@
 #include "QtGameHost.h"
 
 #include "AppLook.h"
+#include "PlayerSettings.h"
+#include "WindowPlacement.h"
 
 #include "GameProgram.h"
 #include "GameWindowWidget.h"
@@ -19,6 +21,14 @@
 #include <QScreen>
 
 #include <algorithm>
+
+QtGameHost::QtGameHost()
+{
+    gamePlacer_.movedByPlayer = [this](QWidget* w, QPoint from) { gameWindowMoved(w, from); };
+    rememberSoon_.setSingleShot(true);
+    rememberSoon_.setInterval(500);
+    QObject::connect(&rememberSoon_, &QTimer::timeout, [this] { rememberGameWindow(); });
+}
 
 // The side windows go with the host; the radar reads the program's board.
 QtGameHost::~QtGameHost()
@@ -82,10 +92,38 @@ void QtGameHost::Randomize() { rng_.seed(static_cast<std::uint32_t>(QDateTime::c
 
 QString QtGameHost::AppDir() const { return appDir_.isEmpty() ? QCoreApplication::applicationDirPath() : appDir_; }
 
+void QtGameHost::setSettings(PlayerSettings* settings)
+{
+    settings_ = settings;
+    effectsOn_ = settings->soundEffects();
+    musicOn_ = settings->music();
+}
+
+void QtGameHost::setEffectsOn(bool on)
+{
+    effectsOn_ = on;
+    if (sound_)
+        sound_->setEffectsOn(on);
+    if (settings_)
+        settings_->setSoundEffects(on);
+}
+
+void QtGameHost::setMusicOn(bool on)
+{
+    musicOn_ = on;
+    if (sound_)
+        sound_->setMusicOn(on);
+    if (settings_)
+        settings_->setMusic(on);
+}
+
+// Centred on the screen that holds the pointer.
 void QtGameHost::ShowModeWindow()
 {
-    if (!mode_)
+    if (!mode_) {
         mode_ = new ModeWindow(*program_);
+        modePlacer_.centre(mode_);
+    }
     mode_->sync();
     mode_->show();
     mode_->raise();
@@ -98,37 +136,43 @@ void QtGameHost::CloseModeWindow()
     mode_ = nullptr;
 }
 
+// A side window asked for before the game window opens with it; one shown
+// again goes back to its place beside the game window.
 void QtGameHost::ShowHelpWindow()
 {
-    if (!help_) {
-        help_ = new HelpWindow;
-        placeSideWindow(help_, 1);
-    }
+    helpWanted_ = !game_;
+    if (!game_ || (help_ && help_->isVisible()))
+        return;
+    help_ = new HelpWindow(game_); // one closed before is on its way out
+    arrangeGameWindows(true);
     help_->show();
 }
 
 void QtGameHost::CloseHelpWindow()
 {
+    helpWanted_ = false;
     if (help_)
         help_->close();
 }
 
 void QtGameHost::ShowRadarWindow()
 {
-    if (!radar_) {
-        radar_ = new RadarWindow(*program_);
-        placeSideWindow(radar_, 0);
-    }
+    radarWanted_ = !game_;
+    if (!game_ || (radar_ && radar_->isVisible()))
+        return;
+    radar_ = new RadarWindow(*program_, game_);
+    arrangeGameWindows(true);
     radar_->show();
 }
 
 void QtGameHost::CloseRadarWindow()
 {
+    radarWanted_ = false;
     if (radar_)
         radar_->close();
 }
 
-bool QtGameHost::RadarWindowVisible() const { return radar_ && radar_->isVisible(); }
+bool QtGameHost::RadarWindowVisible() const { return radarWanted_ || (radar_ && radar_->isVisible()); }
 
 void QtGameHost::CloseSideWindows()
 {
@@ -163,30 +207,77 @@ void QtGameHost::CloseHighScoreWindow()
 
 void QtGameHost::ShowGameWindow()
 {
-    if (!game_ && program_->game())
+    const bool opening = !game_;
+    if (!game_ && program_->game()) {
         game_ = new GameWindowWidget(*program_, *program_->game());
+        game_->setSoundSwitches(effectsOn_, musicOn_);
+        game_->onEffectsSwitched = [this](bool on) { setEffectsOn(on); };
+        game_->onMusicSwitched = [this](bool on) { setMusicOn(on); };
+        if (radarWanted_)
+            radar_ = new RadarWindow(*program_, game_);
+        if (helpWanted_)
+            help_ = new HelpWindow(game_);
+        radarWanted_ = helpWanted_ = false;
+        arrangeGameWindows(false);
+    }
     if (!game_)
         return;
     game_->sync(); // unlocked by the high-score window, for one
     game_->show();
-    placeSideWindow(radar_, 0);
-    placeSideWindow(help_, 1);
+    for (QWidget* side : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
+        if (side && !side->isVisible())
+            side->show();
+    if (opening)
+        game_->activateWindow(); // the board takes the keyboard, not a side window
 }
 
-// The help and radar windows stand to the right of the game window, the radar
-// on top and the help window below its place, as far as the screen allows. A
-// window shown again goes back to its own place.
-void QtGameHost::placeSideWindow(QWidget* w, int slot)
+// The game window on the left, the radar at its right edge and the help
+// window under the radar, as one group on the screen: where the player last
+// left the game window, or centred on the screen that holds the pointer. With
+// `gameStays` the game window keeps its place and a side window shown again
+// goes back beside it.
+void QtGameHost::arrangeGameWindows(bool gameStays)
 {
-    if (!game_ || !w)
+    QRect area;
+    std::optional<QPoint> gameAt;
+    if (gameStays) {
+        area = game_->screen() ? game_->screen()->availableGeometry() : QRect();
+        gameAt = game_->frameGeometry().topLeft();
+    } else if (const auto place = settings_ ? settings_->gameWindow() : std::nullopt) {
+        for (QScreen* screen : QGuiApplication::screens())
+            if (screen->name() == place->screen) {
+                area = screen->availableGeometry();
+                gameAt = area.topLeft() + place->offset;
+            }
+    }
+    if (!area.isValid())
+        area = WindowPlacer::pointerScreenArea();
+    const QList<QPointer<QWidget>> windows{game_.data(), radar_.data(), help_.data()};
+    gamePlacer_.place({windows[0], windows[1], windows[2]}, [=](const QList<QMargins>& frames) {
+        const auto window = [&](int i) { return placement::Window{windows[i] ? windows[i]->size() : QSize(), frames.value(i)}; };
+        const placement::Group g = placement::arrange(area, window(0), window(1), window(2), gameAt, gameStays);
+        return QList<QRect>{g.game, g.radar, g.help};
+    });
+}
+
+// The side windows keep their places beside a game window the player moves.
+void QtGameHost::gameWindowMoved(QWidget* w, QPoint from)
+{
+    if (w != game_)
         return;
-    const QRect frame = game_->frameGeometry();
-    const int decoration = frame.height() - game_->height(); // title bar and borders
-    const QRect screen = game_->screen() ? game_->screen()->availableGeometry() : QRect();
-    const int x = frame.right() + 8;
-    const int y = frame.top() + slot * (RadarWindow::FixedHeight + decoration + 8);
-    const int left = screen.isValid() ? std::min(x, screen.right() - w->width()) : x;
-    w->move(std::max(left, 0), y);
+    const QPoint delta = w->geometry().topLeft() - from;
+    for (QWidget* side : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
+        if (side)
+            gamePlacer_.moveBy(side, delta);
+    rememberSoon_.start();
+}
+
+void QtGameHost::rememberGameWindow()
+{
+    if (!settings_ || !game_ || !game_->screen())
+        return;
+    const QScreen* screen = game_->screen();
+    settings_->setGameWindow({screen->name(), game_->frameGeometry().topLeft() - screen->availableGeometry().topLeft()});
 }
 
 void QtGameHost::CloseGameWindow()
@@ -203,8 +294,11 @@ bool QtGameHost::HelpWindowVisible() const { return help_ && help_->isVisible();
 
 QtSound& QtGameHost::sound()
 {
-    if (!sound_)
+    if (!sound_) {
         sound_ = std::make_unique<QtSound>(soundDir_.isEmpty() ? AppDir() : soundDir_);
+        sound_->setEffectsOn(effectsOn_);
+        sound_->setMusicOn(musicOn_);
+    }
     return *sound_;
 }
 

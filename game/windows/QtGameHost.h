@@ -5,24 +5,33 @@
 #include "ModeWindow.h"
 #include "HighScoreWindow.h"
 #include "SideWindows.h"
+#include "WindowPlacer.h"
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 
 #include <random>
 
 class GameProgram;
+class PlayerSettings;
 
 // The game's host on real windows: message boxes, the program's windows and
 // the random source.
 class QtGameHost : public GameHost {
 public:
+    QtGameHost();
     ~QtGameHost() override;
     void setProgram(GameProgram* program) { program_ = program; }
     // Where map/ and save/ are looked for; the program's own folder by default.
     void setAppDir(const QString& dir) { appDir_ = dir; }
     // Where wav/ and bgm/ are; the folder of map/ and save/ by default.
     void setSoundDir(const QString& dir) { soundDir_ = dir; }
+    // Where the player's sound switches and the game window's place are
+    // kept; without it they hold for this run only.
+    void setSettings(PlayerSettings* settings);
+    void setEffectsOn(bool on);
+    void setMusicOn(bool on);
 
     void MsgBox(const QString& text, const QString& title) override;
     void MsgBoxPlain(const QString& text) override;
@@ -73,11 +82,20 @@ public:
 private:
     QWidget* dialogParent() const;
     void showMessage(QMessageBox::Icon icon, const QString& text, const QString& title);
-    void placeSideWindow(QWidget* w, int slot);
+    void arrangeGameWindows(bool gameStays);
+    void gameWindowMoved(QWidget* w, QPoint from);
+    void rememberGameWindow();
 
     GameProgram* program_ = nullptr;
     QString appDir_, soundDir_;
+    PlayerSettings* settings_ = nullptr;
+    bool effectsOn_ = true, musicOn_ = true;
     std::unique_ptr<QtSound> sound_;
+    // The side windows are asked for before the game window exists; they
+    // open with it, as its tool windows.
+    bool radarWanted_ = false, helpWanted_ = false;
+    WindowPlacer modePlacer_, gamePlacer_;
+    QTimer rememberSoon_; // a dragged window sends many moves: keep the last
     QPointer<ModeWindow> mode_;
     QPointer<GameWindowWidget> game_;
     QPointer<HelpWindow> help_;

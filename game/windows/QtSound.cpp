@@ -12,6 +12,8 @@ QtSound::~QtSound() { qDeleteAll(effects_); }
 
 void QtSound::playEffect(const QString& file)
 {
+    if (!effectsOn_)
+        return;
     if (current_)
         current_->stop(); // one effect channel: the new sound cuts off the old
     QSoundEffect*& effect = effects_[file];
@@ -28,6 +30,7 @@ void QtSound::startMusic()
 {
     if (!music_)
         music_ = std::make_unique<MusicChannel>(0.6f);
+    music_->setMuted(!musicOn_);
     const QString path = appDir_ + QStringLiteral("/bgm/bgm5.mp3");
     musicFile_ = QDir::toNativeSeparators(path);
     music_->open(path);
@@ -64,3 +67,20 @@ bool QtSound::effectPlaying(const QString& file) const
     const QSoundEffect* effect = effects_.value(file);
     return effect && effect->isPlaying();
 }
+
+void QtSound::setEffectsOn(bool on)
+{
+    effectsOn_ = on;
+    if (!on && current_)
+        current_->stop();
+}
+
+void QtSound::setMusicOn(bool on)
+{
+    musicOn_ = on;
+    if (music_)
+        music_->setMuted(!on);
+}
+
+bool QtSound::musicAudible() const { return music_ && music_->audible(); }
+qint64 QtSound::musicPlayedFromMs() const { return music_ ? music_->playedFromMs() : 0; }

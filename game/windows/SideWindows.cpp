@@ -14,10 +14,11 @@ namespace {
 constexpr int RadarLeft = 6, RadarTop = 6; // where the surface CM sits
 }
 
-RadarWindow::RadarWindow(GameProgram& program)
-    : form_(std::make_unique<RadarForm>(program.module(), program.timers()))
+RadarWindow::RadarWindow(GameProgram& program, QWidget* gameWindow)
+    : QWidget(gameWindow, Qt::Tool), form_(std::make_unique<RadarForm>(program.module(), program.timers()))
 {
     setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_ShowWithoutActivating); // the board keeps the keyboard
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("雷達 --- 球的位置"));
     setStyleSheet(QStringLiteral("#Form3 { background: rgb(255, 255, 192); }"));
@@ -59,9 +60,10 @@ void RadarWindow::paintEvent(QPaintEvent*)
     p.drawImage(RadarLeft, RadarTop, form_->CM());
 }
 
-HelpWindow::HelpWindow()
+HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, Qt::Tool)
 {
     setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     binder_.bind(QStringLiteral("Caption"), this);
 

@@ -10,11 +10,14 @@
 class GameProgram;
 class RadarForm;
 
+// The side windows are tool windows of the game window: above it, out of
+// the task bar, minimised and restored with it.
+
 // The radar window Form3: the board in miniature beside its colour legend.
 class RadarWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RadarWindow(GameProgram& program);
+    RadarWindow(GameProgram& program, QWidget* gameWindow);
     static constexpr int FixedHeight = 96;
     ~RadarWindow() override;
     const RadarForm& form() const { return *form_; }
@@ -31,7 +34,7 @@ private:
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    HelpWindow();
+    explicit HelpWindow(QWidget* gameWindow);
     QaForm& form() { return form_; }
 
 private:

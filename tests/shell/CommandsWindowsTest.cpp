@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "DescriptionPanel.h"
+#include "WindowPlacement.h"
 #include "GameWindow.h"
 #include "Radar.h"
 #include "SideWindows.h"
@@ -40,7 +41,7 @@ TEST_F(CommandsWindows, MenuTree)
     const QStringList want = {
         "Game 遊戲(&G): GameStop 暫停 Ctrl+Z|GameResect 重新開始 Ctrl+R|-|saveSP 儲存紀錄 Ctrl+S|loadSP 讀取紀錄 Ctrl+L|-|"
         "GameOuit 離開 Ctrl+Q",
-        "Win 環境(&W): MapLa 地圖雷達 +|Cop 功能提示 +|Mess 訊息提示 +",
+        "Win 環境(&W): MapLa 地圖雷達 +|Cop 功能提示 +|Mess 訊息提示 +|-|SoundEffects 音效 +|Music 背景音樂 +",
         "Coped 遊戲說明(&H): GameCaption 遊戲說明 F1",
         "Sco 分數排行(&S): Scor 分數排行",
         "QA 問題與建議(&Q): LinkMe 聯絡我",
@@ -206,13 +207,23 @@ TEST_F(CommandsWindows, PlacesAndPictures)
     RadarWindow* radar = host.radarWindow();
     HelpWindow* help = host.helpWindow();
     ASSERT_TRUE(radar && help);
-    const QRect game = w->frameGeometry();
-    const int decoration = game.height() - w->height();
-    EXPECT_EQ(radar->y(), game.top());
-    EXPECT_EQ(help->y(), game.top() + RadarWindow::FixedHeight + decoration + 8);
+    // The group centred on the screen, as far as it has room, from the frames
+    // the platform gives the windows once they show.
+    const auto window = [](const QWidget* x) {
+        const QRect f = x->frameGeometry(), g = x->geometry();
+        return placement::Window{g.size(), QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                                                     f.bottom() - g.bottom())};
+    };
+    ASSERT_EVENTUALLY(!window(w).frame.isNull(), 1000);
+    const placement::Group group =
+        placement::arrange(w->screen()->availableGeometry(), window(w), window(radar), window(help));
+    ASSERT_EVENTUALLY_EQ(w->frameGeometry(), group.game, 1000);
+    EXPECT_EQ(radar->frameGeometry(), group.radar);
+    EXPECT_EQ(help->frameGeometry(), group.help);
+    // Tool windows of the game window.
     for (QWidget* side : {static_cast<QWidget*>(radar), static_cast<QWidget*>(help)}) {
-        const QRect screen = w->screen()->availableGeometry();
-        EXPECT_EQ(side->x(), std::max(0, std::min(game.right() + 8, screen.right() - side->width())));
+        EXPECT_EQ(side->windowType(), Qt::Tool);
+        EXPECT_EQ(side->parentWidget(), w);
     }
     const QPoint helpPlace = help->pos(), radarPlace = radar->pos();
     w->findChild<QAction*>(QStringLiteral("MapLa"))->trigger();

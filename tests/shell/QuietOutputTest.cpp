@@ -105,7 +105,7 @@ TEST(Tune, DecodesTheWholeTuneAndStartsOverExactly)
     EXPECT_NEAR(d.lengthMs(), seconds * 1000, 100);
     EXPECT_EQ(d.read(std::vector<char>(64).data(), 64), 0); // and nothing after the end
 
-    d.rewind();
+    d.seek(0);
     std::vector<char> again(176400);
     ASSERT_EQ(d.read(again.data(), std::int64_t(again.size())), std::int64_t(again.size()));
     EXPECT_TRUE(std::equal(again.begin(), again.end(), pcm.begin()));

@@ -6,6 +6,7 @@
 #include "GameWindow.h"
 #include "LiveTimers.h"
 #include "QtGameHost.h"
+#include "PlayerSettings.h"
 #include "QtSound.h"
 #include "StageMapFile.h"
 
@@ -412,6 +413,54 @@ TEST_F(WindowsWithSound, RestartClosesTheMusicAndTheNextGameStartsItAfresh)
     play("簡易Cmd");
     ASSERT_EVENTUALLY(!host.sound().musicNotOpen(), 1000);
     EXPECT_LT(host.sound().musicPosition(), 500);
+}
+
+// The player's two switches: off, the sound stops at once and stays off
+// (the tune's time runs on); on again, the tune comes back where it would be.
+// Both are kept for the next start and go off with their menu at the end.
+TEST_F(WindowsWithSound, SoundSwitchesAreObeyedAndKept)
+{
+    const QString path = dir.path() + QStringLiteral("/config/mibbet.conf");
+    PlayerSettings settings(path);
+    settings.setSoundEffects(false); // as the last game left it
+    host.setSettings(&settings);
+    GameWindow* g = play("正常Cmd");
+    GameWindowWidget* w = host.gameWindow();
+    auto* effects = w->findChild<QAction*>(QStringLiteral("SoundEffects"));
+    auto* music = w->findChild<QAction*>(QStringLiteral("Music"));
+    ASSERT_TRUE(effects && music);
+    EXPECT_FALSE(effects->isChecked());
+    EXPECT_TRUE(music->isChecked());
+    const QString ball = QStringLiteral("/wav/sm.wav");
+    host.PlayEffect(ball);
+    QTest::qWait(100);
+    EXPECT_FALSE(host.sound().effectPlaying(ball));
+    effects->trigger();
+    host.PlayEffect(ball);
+    ASSERT_EVENTUALLY(host.sound().effectPlaying(ball), 2000);
+    effects->trigger();
+    ASSERT_EVENTUALLY(!host.sound().effectPlaying(ball), 200);
+
+    ASSERT_EVENTUALLY(host.sound().musicAudible(), 2000);
+    music->trigger();
+    ASSERT_EVENTUALLY(!host.sound().musicAudible(), 500);
+    QTest::qWait(400);
+    EXPECT_FALSE(host.sound().musicAudible());
+    const qint64 at = host.MusicPosition();
+    EXPECT_GE(at, 400);
+    music->trigger();
+    ASSERT_EVENTUALLY(host.sound().musicAudible(), 500);
+    EXPECT_NEAR(double(host.sound().musicPlayedFromMs()), double(at), 100);
+    EXPECT_FALSE(PlayerSettings(path).soundEffects());
+    EXPECT_TRUE(PlayerSettings(path).music());
+    music->trigger();
+    EXPECT_FALSE(PlayerSettings(path).music());
+
+    answerNextBox();
+    g->GameOver(false);
+    w->sync();
+    EXPECT_FALSE(effects->isEnabled());
+    EXPECT_FALSE(music->isEnabled());
 }
 
 } // namespace
