@@ -22,8 +22,8 @@ PlayerSettings::PlayerSettings(const QString& path)
                                                          QStringLiteral("mibbet"), QStringLiteral("mibbet"))
                            : std::make_unique<QSettings>(path, QSettings::IniFormat))
 {
-    // QSettings writes a whole new file and renames it over the old one.
-    file_->setAtomicSyncRequired(true);
+    // QSettings writes a whole new file and renames it over the old one
+    // (atomicSyncRequired is on by default).
     damaged_ = file_->status() != QSettings::NoError;
 }
 

@@ -121,6 +121,48 @@ TEST_F(Windows, MenusCarryTheirCaptions)
 // Every character the programs' sources can show must be in both faces of
 // the bundled font, whose family is its own: a machine's Noto CJK faces
 // cannot stand in for it.
+// In a Wayland session with an X server the programs choose X11, where they
+// can place their windows, unless the player named a platform; the choice
+// is not handed on to programs started from ours.
+TEST(WindowSystem, X11ThroughXWaylandUnlessThePlayerChose)
+{
+    const struct {
+        const char *wayland, *session, *display, *platform, *argument;
+        bool chosen;
+    } rows[] = {
+        {"wayland-0", nullptr, ":1", nullptr, nullptr, true},
+        {nullptr, "wayland", ":1", nullptr, nullptr, true},
+        {"wayland-0", nullptr, nullptr, nullptr, nullptr, false}, // no XWayland
+        {nullptr, "x11", ":1", nullptr, nullptr, false},           // X11 already
+        {"wayland-0", nullptr, ":1", "wayland", nullptr, false},   // the player's choice
+        {"wayland-0", nullptr, ":1", nullptr, "-platform", false},
+    };
+    const QByteArray saved[] = {qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
+                                qgetenv("QT_QPA_PLATFORM")};
+    const char* names[] = {"WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY", "QT_QPA_PLATFORM"};
+    const auto set = [](const char* name, const char* value) {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    };
+    for (const auto& row : rows) {
+        set(names[0], row.wayland);
+        set(names[1], row.session);
+        set(names[2], row.display);
+        set(names[3], row.platform);
+        char program[] = "Mibbet", option[] = "-platform", value[] = "wayland";
+        char* argv[] = {program, option, value, nullptr};
+        const bool chosen = applook::chooseWindowSystem(row.argument ? 3 : 1, argv);
+        EXPECT_EQ(chosen, row.chosen) << row.wayland << ' ' << row.session << ' ' << row.platform;
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), chosen ? QByteArray("xcb") : QByteArray(row.platform));
+        applook::forgetWindowSystemChoice(chosen);
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(row.platform));
+    }
+    for (int i = 0; i < 4; ++i)
+        set(names[i], saved[i].isNull() ? nullptr : saved[i].constData());
+}
+
 TEST(BundledFont, HasGlyphsForEveryText)
 {
     EXPECT_TRUE(applook::install(QStringLiteral("mibbet")));
