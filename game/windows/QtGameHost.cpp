@@ -290,7 +290,7 @@ void QtGameHost::CloseGameWindow()
 
 bool QtGameHost::GameWindowVisible() const { return game_ && game_->isVisible(); }
 
-bool QtGameHost::HelpWindowVisible() const { return help_ && help_->isVisible(); }
+bool QtGameHost::HelpWindowVisible() const { return helpWanted_ || (help_ && help_->isVisible()); }
 
 QtSound& QtGameHost::sound()
 {

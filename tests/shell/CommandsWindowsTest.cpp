@@ -2,8 +2,9 @@
 
 #include "BoardView.h"
 #include "DescriptionPanel.h"
-#include "WindowPlacement.h"
 #include "GameWindow.h"
+#include "PlayerSettings.h"
+#include "WindowPlacement.h"
 #include "Radar.h"
 #include "SideWindows.h"
 #include "StatusPanel.h"
@@ -292,6 +293,31 @@ TEST_F(CommandsWindows, PlacesAndPictures)
         EXPECT_EQ(icon.actualSize(QSize(48, 48)), QSize(24, 24)) << "a sharp picture, not a big one";
     }
     EXPECT_TRUE(toolbarIcon(QStringLiteral("nothing")).isNull());
+}
+
+// The side windows keep their places beside a game window the player moves;
+// the game window's place is kept, and the next game opens there. Our own
+// placing is no move of the player's and is not kept.
+TEST_F(CommandsWindows, SideWindowsFollowAndTheNextGameOpensWhereLeft)
+{
+    PlayerSettings settings(dir.path() + QStringLiteral("/mibbet.conf"));
+    host.setSettings(&settings);
+    GameWindowWidget* w = choose("正常Cmd");
+    QTest::qWait(800); // placed, framed and settled
+    EXPECT_FALSE(settings.gameWindow());
+    const QPoint radarFromGame = host.radarWindow()->pos() - w->pos();
+    const QPoint helpFromGame = host.helpWindow()->pos() - w->pos();
+    w->move(w->pos() + QPoint(0, 20));
+    EXPECT_EQ(host.radarWindow()->pos() - w->pos(), radarFromGame);
+    EXPECT_EQ(host.helpWindow()->pos() - w->pos(), helpFromGame);
+    ASSERT_EVENTUALLY(settings.gameWindow().has_value(), 2000);
+    const QRect area = w->screen()->availableGeometry();
+    EXPECT_EQ(settings.gameWindow()->offset, w->frameGeometry().topLeft() - area.topLeft());
+    const QPoint left = w->frameGeometry().topLeft();
+
+    program.backToModeWindow();
+    w = choose("簡易Cmd");
+    ASSERT_EVENTUALLY_EQ(w->frameGeometry().topLeft(), left, 1000);
 }
 
 // The two links hand their addresses to the desktop.
