@@ -183,7 +183,6 @@ void GameWindowWidget::buildMenus()
         QAction* a = win->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(true);
-        a->setChecked(true);
         connect(a, &QAction::triggered, this, [this, told](bool on) {
             if (this->*told)
                 (this->*told)(on);

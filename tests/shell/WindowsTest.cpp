@@ -38,6 +38,10 @@ TEST_F(Windows, ModeWindowShowsThePyramid)
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quorral ---  Ver 4.0  下載版"));
+    // Alone, centred on the screen; no side window before a game.
+    const QPoint off = w->frameGeometry().center() - w->screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 2);
+    EXPECT_FALSE(host.HelpWindowVisible() || host.RadarWindowVisible());
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("VerLbl"))->text(), QStringLiteral("Ver 4.0"));
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().deviceIndependentSize(), QSizeF(64, 64));
     EXPECT_EQ(w->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("請選擇模式"));
@@ -136,6 +140,7 @@ TEST(WindowSystem, X11ThroughXWaylandUnlessThePlayerChose)
         {nullptr, "x11", ":1", nullptr, nullptr, false},           // X11 already
         {"wayland-0", nullptr, ":1", "wayland", nullptr, false},   // the player's choice
         {"wayland-0", nullptr, ":1", nullptr, "-platform", false},
+        {"wayland-0", nullptr, ":1", nullptr, "-reverse", true}, // another option
     };
     const QByteArray saved[] = {qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
                                 qgetenv("QT_QPA_PLATFORM")};
@@ -151,8 +156,9 @@ TEST(WindowSystem, X11ThroughXWaylandUnlessThePlayerChose)
         set(names[1], row.session);
         set(names[2], row.display);
         set(names[3], row.platform);
-        char program[] = "Mibbet", option[] = "-platform", value[] = "wayland";
-        char* argv[] = {program, option, value, nullptr};
+        QByteArray option(row.argument ? row.argument : "");
+        char program[] = "Mibbet", value[] = "wayland";
+        char* argv[] = {program, option.data(), value, nullptr};
         const bool chosen = applook::chooseWindowSystem(row.argument ? 3 : 1, argv);
         EXPECT_EQ(chosen, row.chosen) << row.wayland << ' ' << row.session << ' ' << row.platform;
         EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), chosen ? QByteArray("xcb") : QByteArray(row.platform));
