@@ -231,6 +231,7 @@ TEST_F(CommandsWindows, PlacesAndPictures)
     w->findChild<QAction*>(QStringLiteral("MapLa"))->trigger();
     radar = host.radarWindow();
     ASSERT_NE(radar, nullptr);
+    EXPECT_TRUE(radar->isVisible());
     EXPECT_EQ(radar->pos(), radarPlace);
     w->findChild<QAction*>(QStringLiteral("Cop"))->trigger();
     ASSERT_FALSE(host.HelpWindowVisible());

@@ -470,7 +470,8 @@ TEST_F(WindowsWithSound, SoundSwitchesAreObeyedAndKept)
 {
     const QString path = dir.path() + QStringLiteral("/config/mibbet.conf");
     PlayerSettings settings(path);
-    settings.setSoundEffects(false); // as the last game left it
+    settings.setSoundEffects(false); // as the last game left them
+    settings.setMusic(false);
     host.setSettings(&settings);
     GameWindow* g = play("正常Cmd");
     GameWindowWidget* w = host.gameWindow();
@@ -478,7 +479,7 @@ TEST_F(WindowsWithSound, SoundSwitchesAreObeyedAndKept)
     auto* music = w->findChild<QAction*>(QStringLiteral("Music"));
     ASSERT_TRUE(effects && music);
     EXPECT_FALSE(effects->isChecked());
-    EXPECT_TRUE(music->isChecked());
+    EXPECT_FALSE(music->isChecked());
     const QString ball = QStringLiteral("/wav/sm.wav");
     host.PlayEffect(ball);
     QTest::qWait(100);
@@ -489,7 +490,11 @@ TEST_F(WindowsWithSound, SoundSwitchesAreObeyedAndKept)
     effects->trigger();
     ASSERT_EVENTUALLY(!host.sound().effectPlaying(ball), 200);
 
-    ASSERT_EVENTUALLY(host.sound().musicAudible(), 2000);
+    // Off from the start: silent, its time running on.
+    ASSERT_EVENTUALLY(host.MusicPosition() > 200, 2000);
+    EXPECT_FALSE(host.sound().musicAudible());
+    music->trigger();
+    ASSERT_EVENTUALLY(host.sound().musicAudible(), 500);
     music->trigger();
     ASSERT_EVENTUALLY(!host.sound().musicAudible(), 500);
     QTest::qWait(400);
