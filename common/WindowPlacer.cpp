@@ -3,10 +3,16 @@
 #include "WindowPlacement.h"
 
 #include <QCursor>
+#include <QByteArray>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +24,62 @@ constexpr int SettleMs = 600;
 
 QMargins g_lastFrame; // the last real frame seen on any window
 
+xcb_connection_t* xConnection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t xRoot(xcb_connection_t* c) { return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root; }
+
+// The name the X window manager gives itself, empty without one (or off X11).
+QByteArray windowManagerName()
+{
+    xcb_connection_t* c = xConnection();
+    if (!c)
+        return {};
+    const auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(name), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
+        std::free(r);
+        return a;
+    };
+    const auto property = [c](xcb_window_t w, xcb_atom_t name, xcb_atom_t type) {
+        xcb_get_property_reply_t* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, name, type, 0, 256), nullptr);
+        QByteArray value = r ? QByteArray(static_cast<const char*>(xcb_get_property_value(r)),
+                                          xcb_get_property_value_length(r))
+                             : QByteArray();
+        std::free(r);
+        return value;
+    };
+    const QByteArray check = property(xRoot(c), atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() != sizeof(xcb_window_t))
+        return {};
+    xcb_window_t wm;
+    std::memcpy(&wm, check.constData(), sizeof wm);
+    return property(wm, atom("_NET_WM_NAME"), atom("UTF8_STRING"));
+}
+
+// Weston's X window manager tells nobody its frames (no _NET_FRAME_EXTENTS),
+// draws them alike in every session (6 px borders under a 27 px title), puts
+// a frame, not the client, where the client asks to be, and a transient
+// window in the screen's corner whatever place it asks for.
+struct WestonFrames {
+    bool on = false;
+    QMargins frame{6, 27, 6, 6};
+};
+
+const WestonFrames& westonFrames()
+{
+    static const WestonFrames w{windowManagerName() == "Weston WM"};
+    return w;
+}
+
+QPoint askFor(QPoint client, const QMargins& frame)
+{
+    return westonFrames().on ? client - QPoint(frame.left(), frame.top()) : client;
+}
+
 } // namespace
 
 WindowPlacer::WindowPlacer(QObject* parent) : QObject(parent)
@@ -27,6 +89,8 @@ WindowPlacer::WindowPlacer(QObject* parent) : QObject(parent)
 }
 
 bool WindowPlacer::canPlace() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
+
+Qt::WindowFlags WindowPlacer::sideWindowFlags() { return westonFrames().on ? Qt::Window : Qt::Tool; }
 
 QRect WindowPlacer::pointerScreenArea()
 {
@@ -43,9 +107,11 @@ QMargins WindowPlacer::frameOf(const QWidget* w)
         const QMargins m = window->frameMargins();
         if (!m.isNull())
             g_lastFrame = m;
+        else if (westonFrames().on)
+            return westonFrames().frame;
         return m.isNull() ? g_lastFrame : m;
     }
-    return g_lastFrame;
+    return westonFrames().on ? westonFrames().frame : g_lastFrame;
 }
 
 void WindowPlacer::place(const QList<QWidget*>& windows, Arrangement arrangement)
@@ -89,7 +155,7 @@ void WindowPlacer::apply()
         const QPoint client = frames.value(i).topLeft() + QPoint(used_[i].left(), used_[i].top());
         expected_.append(client);
         if (QWidget* w = windows_[i])
-            w->setGeometry(QRect(client, w->size()));
+            w->setGeometry(QRect(askFor(client, used_[i]), w->size()));
     }
 }
 
@@ -99,7 +165,7 @@ void WindowPlacer::moveBy(QWidget* w, QPoint delta)
     if (i < 0 || !canPlace())
         return;
     expected_[i] = w->geometry().topLeft() + delta;
-    w->setGeometry(QRect(expected_[i], w->size()));
+    w->setGeometry(QRect(askFor(expected_[i], used_.value(i)), w->size()));
 }
 
 // While the frames arrive: a frame or size other than the one assumed moves the group again.

@@ -39,6 +39,9 @@ public:
     // The screen that holds the pointer, where a new window opens.
     static QRect pointerScreenArea();
     static bool canPlace();
+    // The window flags of a side window that stays beside a main window: a
+    // tool window, except where the window manager would not put it there.
+    static Qt::WindowFlags sideWindowFlags();
 
     // A window of the group was moved by the player (or the window manager
     // on the player's behalf), from `from` to where it stands now.

@@ -2,6 +2,7 @@
 
 #include "GameProgram.h"
 #include "Radar.h"
+#include "WindowPlacer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,7 @@ constexpr int RadarLeft = 6, RadarTop = 6; // where the surface CM sits
 }
 
 RadarWindow::RadarWindow(GameProgram& program, QWidget* gameWindow)
-    : QWidget(gameWindow, Qt::Tool), form_(std::make_unique<RadarForm>(program.module(), program.timers()))
+    : QWidget(gameWindow, WindowPlacer::sideWindowFlags()), form_(std::make_unique<RadarForm>(program.module(), program.timers()))
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_ShowWithoutActivating); // the board keeps the keyboard
@@ -60,7 +61,7 @@ void RadarWindow::paintEvent(QPaintEvent*)
     p.drawImage(RadarLeft, RadarTop, form_->CM());
 }
 
-HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, Qt::Tool)
+HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, WindowPlacer::sideWindowFlags())
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -11,7 +11,8 @@ class GameProgram;
 class RadarForm;
 
 // The side windows are tool windows of the game window: above it, out of
-// the task bar, minimised and restored with it.
+// the task bar, minimised and restored with it (plain windows under weston,
+// whose window manager would not put tool windows beside it).
 
 // The radar window Form3: the board in miniature beside its colour legend.
 class RadarWindow : public QWidget {
