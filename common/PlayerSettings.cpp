@@ -11,6 +11,7 @@ constexpr const char* Music = "sound/music";
 constexpr const char* Screen = "gameWindow/screen";
 constexpr const char* Left = "gameWindow/left";
 constexpr const char* Top = "gameWindow/top";
+constexpr const char* Factor = "gameWindow/factor";
 
 // No screen is larger than this: a farther offset was not written by us.
 constexpr int FarthestOffset = 100000;
@@ -56,6 +57,17 @@ std::optional<PlayerSettings::Place> PlayerSettings::gameWindow() const
         return std::nullopt;
     return Place{file_->value(QLatin1String(Screen)).toString(), p};
 }
+
+std::optional<int> PlayerSettings::gameFactor() const
+{
+    bool ok = false;
+    const int factor = damaged_ ? 0 : file_->value(QLatin1String(Factor)).toString().toInt(&ok);
+    if (!ok || factor < 1 || factor > LargestFactor)
+        return std::nullopt;
+    return factor;
+}
+
+void PlayerSettings::setGameFactor(int factor) { write(Factor, factor); }
 
 void PlayerSettings::setGameWindow(const Place& place)
 {

@@ -32,6 +32,12 @@ public:
     std::optional<Place> gameWindow() const;
     void setGameWindow(const Place& place);
 
+    // The size the player picked for the game window: a whole factor from 1
+    // to `LargestFactor`, nothing before the first pick.
+    static constexpr int LargestFactor = 8;
+    std::optional<int> gameFactor() const;
+    void setGameFactor(int factor);
+
     // Where the file is.
     QString fileName() const;
 

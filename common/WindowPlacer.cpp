@@ -175,6 +175,10 @@ void WindowPlacer::check()
         poll_.stop();
     for (qsizetype i = 0; i < windows_.size(); ++i) {
         const QWidget* w = windows_[i];
+        if (w && (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            poll_.stop(); // the player's choice, which a placement must not undo
+            return;
+        }
         if (w && w->isVisible() && (frameOf(w) != used_.value(i) || w->size() != sizes_.value(i))) {
             apply();
             return;
@@ -187,6 +191,10 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* e)
     if (e->type() == QEvent::Move) {
         const qsizetype i = windows_.indexOf(qobject_cast<QWidget*>(watched));
         QWidget* w = windows_.value(i);
+        if (w && (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            poll_.stop();
+            return QObject::eventFilter(watched, e);
+        }
         if (w && w->isVisible() && w->geometry().topLeft() != expected_.value(i)) {
             // The frame arriving, or the window settling its size, can move a
             // window too, and no player drags a window the moment it shows.

@@ -41,8 +41,13 @@ public:
     EditorHost& host() { return host_; }
     // Brings the widgets in line with the model.
     void sync();
+    // The window at a whole factor of its natural size.
+    QSize sizeAt(int factor) const;
+    int factor() const;
+    void setFactor(int factor);
 
 private:
+    class ScaledArea* area_ = nullptr;
     void run(const std::function<void()>& command);
 
     EditorHostQt host_;

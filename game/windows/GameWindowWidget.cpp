@@ -8,7 +8,12 @@
 #include "StatusPanel.h"
 #include "ToolbarIcons.h"
 
+#include "ScaledArea.h"
+#include "WindowPlacer.h"
+
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,6 +34,7 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     buildToolbar();
 
     auto* central = new QWidget;
+    content_ = central;
     central->setObjectName(QStringLiteral("GameArea"));
     central->setStyleSheet(QStringLiteral("#GameArea { background: #10121f; }"));
     auto* row = new QHBoxLayout(central);
@@ -48,7 +54,6 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
         });
     };
     row->addWidget(panel, 1, Qt::AlignTop);
-    setCentralWidget(central);
 
     // The game description slides over the board when asked for.
     description_ = new DescriptionPanel(binder_, central);
@@ -84,6 +89,10 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     pauseBox->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     board_->onKeyDown = [this](int key, Qt::KeyboardModifiers mods) {
+        if (key == Qt::Key_Escape && isFullScreen()) {
+            setFullScreen(false);
+            return;
+        }
         game_.FG_KeyDown(key, mods);
         sync();
     };
@@ -118,9 +127,13 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
     ending_ = new EndingFrame(binder_, central);
     ending_->hide();
 
+    // Everything under the toolbar grows with the window, by whole factors.
+    area_ = new ScaledArea(central, QColor(0x10, 0x12, 0x1f));
+    area_->onFactorChanged = [this](int) { showFactor(); };
+    setCentralWidget(area_);
+
     binder_.bind(QStringLiteral("Caption"), this);
     binder_.bind(QStringLiteral("Form1"), this); // locked while the high scores show
-    setFixedSize(sizeHint());
     sync();
     board_->setFocus();
 }
@@ -191,6 +204,28 @@ void GameWindowWidget::buildMenus()
     };
     effectsSwitch_ = addSwitch("SoundEffects", "音效", &GameWindowWidget::onEffectsSwitched);
     musicSwitch_ = addSwitch("Music", "背景音樂", &GameWindowWidget::onMusicSwitched);
+    win->addSeparator();
+    sizeMenu_ = win->addMenu(QStringLiteral("視窗大小"));
+    sizeMenu_->setObjectName(QStringLiteral("WindowSize"));
+    sizeMenu_->menuAction()->setObjectName(QStringLiteral("WindowSize"));
+    auto* sizes = new QActionGroup(this);
+    for (int factor = 1; factor <= MenuFactors; ++factor) {
+        QAction* a = sizeMenu_->addAction(QString::number(factor) + QStringLiteral("倍"));
+        a->setObjectName(QStringLiteral("Size%1").arg(factor));
+        a->setCheckable(true);
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, factor] {
+            setFactor(factor);
+            if (onFactorChosen)
+                onFactorChosen(factor);
+        });
+    }
+    connect(sizeMenu_, &QMenu::aboutToShow, this, [this] { showFactor(); });
+    fullScreen_ = win->addAction(QStringLiteral("全螢幕"));
+    fullScreen_->setObjectName(QStringLiteral("FullScreen"));
+    fullScreen_->setCheckable(true);
+    fullScreen_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+F")));
+    connect(fullScreen_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
     addMenu("Coped", "遊戲說明(&H)", {{"GameCaption", "遊戲說明", "F1", &GameWindow::GameCaption_Click}});
     addMenu("Sco", "分數排行(&S)", {{"Scor", "分數排行", nullptr, &GameWindow::ShowHighScores}});
     addMenu("QA", "問題與建議(&Q)", {{"LinkMe", "聯絡我", nullptr, &GameWindow::LinkMe_Click}});
@@ -252,6 +287,8 @@ void GameWindowWidget::followModel(bool all)
     const bool winOn = winMenu_->menuAction()->isEnabled();
     effectsSwitch_->setEnabled(winOn);
     musicSwitch_->setEnabled(winOn);
+    sizeMenu_->menuAction()->setEnabled(winOn);
+    fullScreen_->setEnabled(winOn);
     board_->setPointer(game_.vm.image(QStringLiteral("FG")));
     board_->refresh();
 }
@@ -262,6 +299,44 @@ void GameWindowWidget::setSoundSwitches(bool effects, bool music)
 {
     effectsSwitch_->setChecked(effects);
     musicSwitch_->setChecked(music);
+}
+
+QSize GameWindowWidget::sizeAt(int factor) const
+{
+    return sizeHint() - area_->sizeHint() + area_->sizeAt(factor);
+}
+
+int GameWindowWidget::factor() const { return area_->factor(); }
+
+void GameWindowWidget::setFactor(int factor)
+{
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    resize(sizeAt(factor));
+}
+
+void GameWindowWidget::setFullScreen(bool on)
+{
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+    fullScreen_->setChecked(on);
+}
+
+// The size items show the factor drawn now; a size the screen cannot hold
+// (frame included) cannot be chosen.
+void GameWindowWidget::showFactor()
+{
+    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    const QMargins frame = WindowPlacer::frameOf(this);
+    for (int factor = 1; factor <= MenuFactors; ++factor) {
+        QAction* a = sizeMenu_->actions().value(factor - 1);
+        a->setChecked(factor == area_->factor());
+        const QSize needed = sizeAt(factor).grownBy(frame);
+        a->setEnabled(factor == 1 || (needed.width() <= area.width() && needed.height() <= area.height()));
+    }
+    fullScreen_->setChecked(isFullScreen());
 }
 
 void GameWindowWidget::closeForProgram()
@@ -278,7 +353,7 @@ void GameWindowWidget::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!shown_) {
         shown_ = true;
-        ending_->setGeometry(centralWidget()->rect());
+        ending_->setGeometry(content_->rect());
         description_->move(board_->x() - 4, board_->y() - 4);
         QTimer::singleShot(0, this, [this] { activate(); });
     }
@@ -287,6 +362,8 @@ void GameWindowWidget::showEvent(QShowEvent* e)
 void GameWindowWidget::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && fullScreen_)
+        fullScreen_->setChecked(isFullScreen()); // the window manager may switch it too
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && shown_)
         QTimer::singleShot(0, this, [this] { activate(); });
 }

@@ -28,6 +28,15 @@ public:
     void setSoundSwitches(bool effects, bool music);
     std::function<void(bool on)> onEffectsSwitched, onMusicSwitched;
 
+    // The window's size: everything under the toolbar at a whole factor.
+    static constexpr int MenuFactors = 3;
+    QSize sizeAt(int factor) const;
+    int factor() const;
+    void setFactor(int factor);
+    void setFullScreen(bool on);
+    // The player picked a size from the menu.
+    std::function<void(int factor)> onFactorChosen;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -39,6 +48,7 @@ private:
     void activate();
     void followModel(bool all);
     void command(const std::function<void()>& handler);
+    void showFactor();
 
     GameProgram& program_;
     GameWindow& game_;
@@ -51,6 +61,10 @@ private:
     QMenu* winMenu_ = nullptr;
     QAction* effectsSwitch_ = nullptr;
     QAction* musicSwitch_ = nullptr;
+    QMenu* sizeMenu_ = nullptr;
+    QAction* fullScreen_ = nullptr;
+    class ScaledArea* area_ = nullptr;
+    QWidget* content_ = nullptr; // the board and panel at their natural size
     bool shown_ = false;
     bool closingForProgram_ = false;
 };

@@ -3,6 +3,7 @@
 #include "AppLook.h"
 #include "PlayerSettings.h"
 #include "WindowPlacement.h"
+#include "WindowScale.h"
 
 #include "GameProgram.h"
 #include "GameWindowWidget.h"
@@ -218,6 +219,11 @@ void QtGameHost::ShowGameWindow()
         if (helpWanted_)
             help_ = new HelpWindow(game_);
         radarWanted_ = helpWanted_ = false;
+        game_->onFactorChosen = [this](int factor) {
+            if (settings_)
+                settings_->setGameFactor(factor);
+        };
+        game_->setFactor(startFactor());
         arrangeGameWindows(false);
     }
     if (!game_)
@@ -258,6 +264,28 @@ void QtGameHost::arrangeGameWindows(bool gameStays)
         const placement::Group g = placement::arrange(area, window(0), window(1), window(2), gameAt, gameStays);
         return QList<QRect>{g.game, g.radar, g.help};
     });
+}
+
+// The size the player last picked, as far as the screen still holds it; at
+// the very first start, the largest at which the game window and its side
+// windows stand side by side on the screen.
+int QtGameHost::startFactor() const
+{
+    const QRect area = WindowPlacer::pointerScreenArea();
+    const QMargins frame = WindowPlacer::frameOf(game_);
+    const QSize content = game_->centralWidget()->sizeHint(); // what grows
+    const QSize chrome = game_->sizeAt(1) - content;             // the menus and toolbar do not
+    QSize side;
+    for (QWidget* w : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
+        if (w)
+            side = QSize(std::max(side.width(), w->sizeHint().width()),
+                         side.height() + (side.isEmpty() ? 0 : placement::Gap) + w->sizeHint().grownBy(frame).height());
+    const QSize fixed = chrome.grownBy(frame) + QSize(side.isEmpty() ? 0 : placement::Gap + frame.left() + frame.right(), 0);
+    const int fits = scaling::firstFactor(area.size(), fixed, content, side, game_->devicePixelRatioF());
+    if (const auto picked = settings_ ? settings_->gameFactor() : std::nullopt)
+        return std::min(*picked, scaling::fittingFactor(area.size() - chrome.grownBy(frame), content,
+                                                        game_->devicePixelRatioF()));
+    return fits;
 }
 
 // The side windows keep their places beside a game window the player moves.

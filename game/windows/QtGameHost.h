@@ -83,6 +83,7 @@ private:
     QWidget* dialogParent() const;
     void showMessage(QMessageBox::Icon icon, const QString& text, const QString& title);
     void arrangeGameWindows(bool gameStays);
+    int startFactor() const;
     void gameWindowMoved(QWidget* w, QPoint from);
     void rememberGameWindow();
 

@@ -27,11 +27,14 @@ TEST(PlayerSettings, RoundTripFromAMissingFile)
         EXPECT_FALSE(fresh.gameWindow());
         fresh.setSoundEffects(false);
         fresh.setGameWindow({QStringLiteral("HDMI-1"), QPoint(-40, 120)});
+        EXPECT_FALSE(fresh.gameFactor());
+        fresh.setGameFactor(3);
     }
     PlayerSettings next(path);
     EXPECT_FALSE(next.soundEffects());
     EXPECT_TRUE(next.music());
     EXPECT_EQ(next.gameWindow(), PlayerSettings::Place({QStringLiteral("HDMI-1"), QPoint(-40, 120)}));
+    EXPECT_EQ(next.gameFactor(), 3);
     next.setSoundEffects(true);
     next.setMusic(false);
     PlayerSettings last(path);
@@ -58,6 +61,8 @@ TEST(PlayerSettings, DamagedOrUnreadableFilesMeanDefaults)
         {"a place off every screen", "[gameWindow]\nscreen=X\nleft=100001\ntop=5\n", true, true, false},
         {"the farthest place", "[gameWindow]\nscreen=X\nleft=-100000\ntop=100000\n", true, true, true},
         {"half a place", "[gameWindow]\nscreen=X\ntop=20\n", true, true, false},
+        {"no size", "[gameWindow]\nfactor=0\n", true, true, false},
+        {"a size past the largest", "[gameWindow]\nfactor=9\n", true, true, false},
         {"good values", "[sound]\neffects=false\nmusic=false\n[gameWindow]\nscreen=X\nleft=-10\ntop=20\n",
          false, false, true},
     };
@@ -70,6 +75,7 @@ TEST(PlayerSettings, DamagedOrUnreadableFilesMeanDefaults)
         EXPECT_EQ(s.soundEffects(), row.effects);
         EXPECT_EQ(s.music(), row.music);
         EXPECT_EQ(s.gameWindow().has_value(), row.place);
+        EXPECT_FALSE(s.gameFactor());
         s.setMusic(false);
         PlayerSettings again(path);
         EXPECT_FALSE(again.music());

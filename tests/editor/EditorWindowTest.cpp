@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -35,7 +37,7 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     QStringList menu;
     for (QAction* a : w.menuBar()->actions())
         menu << a->objectName() + QLatin1Char(' ') + a->text() + QLatin1Char(' ') + a->shortcut().toString();
-    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存 Ctrl+S", "LoadFile 載入 Ctrl+O", "Generate_Maze 產生迷宮 Ctrl+G"}));
+    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存 Ctrl+S", "LoadFile 載入 Ctrl+O", "Generate_Maze 產生迷宮 Ctrl+G", "View 檢視 "}));
     // The strip's window over its scroll bar under the board, the column on the right.
     const QWidget* window = w.findChild<QWidget*>(QStringLiteral("Frame5"));
     const QWidget* bar = w.findChild<QWidget*>(QStringLiteral("HScroll1"));
@@ -97,6 +99,20 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, QPoint(20, 0));
     EXPECT_EQ(w.model().EdBoard(25, 19), 11);
     EXPECT_EQ(w.model().EdBoard(1, 0), 80);
+
+    // Grown by whole factors, a press still paints the cell under the pointer.
+    for (int factor : {2, 3}) {
+        w.setFactor(factor);
+        QTRY_COMPARE_WITH_TIMEOUT(w.factor(), factor, 2000);
+        auto* view = w.findChild<QGraphicsView*>();
+        ASSERT_NE(view, nullptr);
+        const QPointF cell(factor * 20 + 19, 4 * 20 + 1); // the far corner of (factor, 4)
+        const QPoint at = view->mapFromScene(board->window()->graphicsProxyWidget()->mapToScene(board->mapTo(board->window(), cell.toPoint())));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(w.model().EdBoard(factor, 4), 11) << "factor " << factor;
+        EXPECT_EQ(w.model().EdBoard(factor + 1, 4), 0) << "factor " << factor;
+    }
+    w.setFactor(1);
 
     // Thumbnails of 17 px, columns and rows 16 px (240 twips) apart: the
     // four-piece group's first picture, 105 106 over 107 108.

@@ -42,7 +42,8 @@ TEST_F(CommandsWindows, MenuTree)
     const QStringList want = {
         "Game 遊戲(&G): GameStop 暫停 Ctrl+Z|GameResect 重新開始 Ctrl+R|-|saveSP 儲存紀錄 Ctrl+S|loadSP 讀取紀錄 Ctrl+L|-|"
         "GameOuit 離開 Ctrl+Q",
-        "Win 環境(&W): MapLa 地圖雷達 +|Cop 功能提示 +|Mess 訊息提示 +|-|SoundEffects 音效 +|Music 背景音樂 +",
+        "Win 環境(&W): MapLa 地圖雷達 +|Cop 功能提示 +|Mess 訊息提示 +|-|SoundEffects 音效 +|Music 背景音樂 +|-|WindowSize 視窗大小|"
+        "FullScreen 全螢幕 Ctrl+Shift+F",
         "Coped 遊戲說明(&H): GameCaption 遊戲說明 F1",
         "Sco 分數排行(&S): Scor 分數排行",
         "QA 問題與建議(&Q): LinkMe 聯絡我",

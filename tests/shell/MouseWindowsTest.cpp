@@ -4,6 +4,8 @@
 #include "GameWindow.h"
 
 #include <QAction>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMenu>
 
@@ -74,6 +76,45 @@ TEST_F(MouseWindows, TheBoardTakesTheMouse)
     QTest::keyClick(board, Qt::Key_F12);
     EXPECT_EQ(g.f.Score, score + 2000);
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("使用測試快速鍵\n\n分數+1000"));
+}
+
+} // namespace
+
+namespace {
+
+// The window grown to 2x and 3x: the board is the surface with every pixel
+// an exact block, and a click lands on the cell under the pointer.
+TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
+{
+    GameWindowWidget* w = choose("簡易Cmd");
+    ASSERT_EVENTUALLY_EQ(program.game()->f.Started, On, 1000);
+    Module1& m = program.module();
+    for (GhoRec& ghost : m.GhoTab)
+        ghost.Alive = false;
+    auto* board = w->findChild<BoardView*>(QStringLiteral("FG"));
+    for (QWidget* over : board->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        over->hide(); // the notices are text, drawn afresh at every size
+    EXPECT_EQ(board->grab().toImage().convertToFormat(QImage::Format_RGB32), program.game()->FG.image());
+
+    for (int factor : {2, 3}) {
+        w->setFactor(factor);
+        ASSERT_EVENTUALLY_EQ(w->factor(), factor, 1000);
+        auto* view = w->findChild<QGraphicsView*>();
+        ASSERT_NE(view, nullptr);
+        const QPoint corner = view->mapFromScene(board->window()->graphicsProxyWidget()->mapToScene(board->mapTo(board->window(), QPoint(0, 0))));
+        const QImage& surface = program.game()->FG.image();
+        const QImage drawn = view->viewport()->grab(QRect(corner, surface.size() * factor)).toImage();
+        EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), surface.scaled(surface.size() * factor))
+            << "factor " << factor;
+
+        // The character rests at (1, 18) facing left; a click three cells to its right turns it right.
+        m.SprDir = 3;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, corner + QPoint(90, 370) * factor);
+        ASSERT_EVENTUALLY_EQ(m.SprDir, 1, 1000);
+    }
+    w->setFactor(1);
+    ASSERT_EVENTUALLY_EQ(w->factor(), 1, 1000);
+    EXPECT_EQ(board->window(), w) << "back in the window itself";
 }
 
 } // namespace

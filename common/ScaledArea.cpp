@@ -1,0 +1,85 @@
+#include "ScaledArea.h"
+
+#include "WindowScale.h"
+
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QResizeEvent>
+
+#include <cmath>
+
+ScaledArea::ScaledArea(QWidget* content, QColor background, QWidget* parent)
+    : QWidget(parent), content_(content), natural_(content->sizeHint().expandedTo(content->minimumSize()))
+{
+    setObjectName(QStringLiteral("ScaledArea"));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    content->setFixedSize(natural_);
+    content->setParent(this);
+
+    scene_ = new QGraphicsScene(this);
+    scene_->setBackgroundBrush(background);
+    view_ = new QGraphicsView(scene_, this);
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setAlignment(Qt::AlignLeft | Qt::AlignTop); // centred by the scene's rectangle, on whole pixels
+    view_->setRenderHints({}); // pictures into whole blocks, never smoothed
+    view_->setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
+    view_->hide();
+}
+
+double ScaledArea::ratio() const { return devicePixelRatioF(); }
+
+QSize ScaledArea::sizeAt(int factor) const { return scaling::scaled(natural_, factor, ratio()); }
+
+void ScaledArea::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    follow();
+}
+
+// Moves the content between a plain child (scale 1) and the scaled view.
+void ScaledArea::follow()
+{
+    if (!content_)
+        return;
+    const int factor = scaling::fittingFactor(size(), natural_, ratio());
+    const double scale = scaling::scale(factor, ratio());
+    QWidget* focused = content_->focusWidget();
+    if (scale == 1) {
+        if (proxy_) {
+            proxy_->setWidget(nullptr);
+            delete proxy_;
+            proxy_ = nullptr;
+            content_->setParent(this);
+            view_->hide();
+        }
+        content_->move((width() - natural_.width()) / 2, (height() - natural_.height()) / 2);
+        content_->show();
+    } else {
+        if (!proxy_) {
+            content_->setParent(nullptr);
+            proxy_ = scene_->addWidget(content_);
+            view_->show();
+        }
+        // Centred, with the content's corner on a whole device pixel, so that
+        // its pixels' blocks do not straddle two device pixels.
+        const QSizeF margin = QSizeF(size() - scaling::scaled(natural_, factor, ratio())) / 2;
+        const QPointF corner(std::floor(margin.width() * ratio()) / ratio(), std::floor(margin.height() * ratio()) / ratio());
+        view_->setGeometry(rect());
+        view_->setTransform(QTransform::fromScale(scale, scale));
+        view_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(size()) / scale));
+        proxy_->setPos(corner / scale);
+    }
+    if (focused && (scale != scale_ || !focused->hasFocus()))
+        focused->setFocus();
+    const bool changed = factor != factor_;
+    factor_ = factor;
+    scale_ = scale;
+    if (changed && onFactorChanged)
+        onFactorChanged(factor);
+}
