@@ -129,7 +129,11 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
 
     // Everything under the toolbar grows with the window, by whole factors.
     area_ = new ScaledArea(central, QColor(0x10, 0x12, 0x1f));
-    area_->onFactorChanged = [this](int) { showFactor(); };
+    area_->onFactorChanged = [this](int factor) {
+        showFactor();
+        if (onFactorDrawn)
+            onFactorDrawn(factor);
+    };
     setCentralWidget(area_);
 
     binder_.bind(QStringLiteral("Caption"), this);

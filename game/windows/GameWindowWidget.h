@@ -34,8 +34,8 @@ public:
     int factor() const;
     void setFactor(int factor);
     void setFullScreen(bool on);
-    // The player picked a size from the menu.
-    std::function<void(int factor)> onFactorChosen;
+    // The player picked a size from the menu; the content is drawn at another factor.
+    std::function<void(int factor)> onFactorChosen, onFactorDrawn;
 
 protected:
     void showEvent(QShowEvent* e) override;

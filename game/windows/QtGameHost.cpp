@@ -145,6 +145,7 @@ void QtGameHost::ShowHelpWindow()
     if (!game_ || (help_ && help_->isVisible()))
         return;
     help_ = new HelpWindow(game_); // one closed before is on its way out
+    help_->setFactor(game_->factor());
     arrangeGameWindows(true);
     help_->show();
 }
@@ -162,6 +163,7 @@ void QtGameHost::ShowRadarWindow()
     if (!game_ || (radar_ && radar_->isVisible()))
         return;
     radar_ = new RadarWindow(*program_, game_);
+    radar_->setFactor(game_->factor());
     arrangeGameWindows(true);
     radar_->show();
 }
@@ -223,7 +225,10 @@ void QtGameHost::ShowGameWindow()
             if (settings_)
                 settings_->setGameFactor(factor);
         };
-        game_->setFactor(startFactor());
+        game_->onFactorDrawn = [this](int factor) { sideWindowsFollow(factor); };
+        const int factor = startFactor();
+        game_->setFactor(factor);
+        sideWindowsFollow(factor);
         arrangeGameWindows(false);
     }
     if (!game_)
@@ -278,14 +283,26 @@ int QtGameHost::startFactor() const
     QSize side;
     for (QWidget* w : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
         if (w)
-            side = QSize(std::max(side.width(), w->sizeHint().width()),
-                         side.height() + (side.isEmpty() ? 0 : placement::Gap) + w->sizeHint().grownBy(frame).height());
+            side = QSize(std::max(side.width(), w->width()),
+                         side.height() + (side.isEmpty() ? 0 : placement::Gap) + w->size().grownBy(frame).height());
     const QSize fixed = chrome.grownBy(frame) + QSize(side.isEmpty() ? 0 : placement::Gap + frame.left() + frame.right(), 0);
     const int fits = scaling::firstFactor(area.size(), fixed, content, side, game_->devicePixelRatioF());
     if (const auto picked = settings_ ? settings_->gameFactor() : std::nullopt)
         return std::min(*picked, scaling::fittingFactor(area.size() - chrome.grownBy(frame), content,
                                                         game_->devicePixelRatioF()));
     return fits;
+}
+
+// The side windows take the game window's factor, and stand beside it again
+// unless it fills the screen.
+void QtGameHost::sideWindowsFollow(int factor)
+{
+    if (radar_)
+        radar_->setFactor(factor);
+    if (help_)
+        help_->setFactor(factor);
+    if (game_->isVisible() && !(game_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        arrangeGameWindows(true);
 }
 
 // The side windows keep their places beside a game window the player moves.

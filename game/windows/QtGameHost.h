@@ -84,6 +84,7 @@ private:
     void showMessage(QMessageBox::Icon icon, const QString& text, const QString& title);
     void arrangeGameWindows(bool gameStays);
     int startFactor() const;
+    void sideWindowsFollow(int factor);
     void gameWindowMoved(QWidget* w, QPoint from);
     void rememberGameWindow();
 

@@ -2,6 +2,7 @@
 
 #include "GameProgram.h"
 #include "Radar.h"
+#include "ScaledArea.h"
 #include "WindowPlacer.h"
 
 #include <QGridLayout>
@@ -15,25 +16,50 @@ namespace {
 constexpr int RadarLeft = 6, RadarTop = 6; // where the surface CM sits
 }
 
+namespace {
+
+// The radar's picture, its cells whole blocks at every size.
+class RadarPicture : public QWidget {
+public:
+    RadarPicture(const RadarForm& form, QWidget* parent) : QWidget(parent), form_(form)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(RadarForm::Width, RadarForm::Height);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, form_.CM()); }
+
+private:
+    const RadarForm& form_;
+};
+
+} // namespace
+
 RadarWindow::RadarWindow(GameProgram& program, QWidget* gameWindow)
-    : QWidget(gameWindow, WindowPlacer::sideWindowFlags()), form_(std::make_unique<RadarForm>(program.module(), program.timers()))
+    : QWidget(gameWindow, WindowPlacer::sideWindowFlags()),
+      form_(std::make_unique<RadarForm>(program.module(), program.timers()))
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_ShowWithoutActivating); // the board keeps the keyboard
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("雷達 --- 球的位置"));
-    setStyleSheet(QStringLiteral("#Form3 { background: rgb(255, 255, 192); }"));
-    setAttribute(Qt::WA_StyledBackground);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("RadarArea"));
+    content->setStyleSheet(QStringLiteral("#RadarArea { background: rgb(255, 255, 192); }"));
+    content->setAttribute(Qt::WA_StyledBackground);
+    auto* picture = new RadarPicture(*form_, content);
+    picture->move(RadarLeft, RadarTop);
     // The radar is painted five times a second; most of those show nothing new.
-    form_->painted = [this] {
+    form_->painted = [this, picture] {
         if (form_->CM() == shown_)
             return;
         shown_ = form_->CM().copy();
-        update(RadarLeft, RadarTop, RadarForm::Width, RadarForm::Height);
+        picture->update();
     };
 
     // The legend, one line each to the right of the surface.
-    auto* legend = new QVBoxLayout;
+    auto* legend = new QVBoxLayout(content);
     legend->setContentsMargins(RadarLeft + RadarForm::Width + 10, RadarTop - 2, 10, 6);
     legend->setSpacing(2);
     const struct {
@@ -49,16 +75,19 @@ RadarWindow::RadarWindow(GameProgram& program, QWidget* gameWindow)
         legend->addWidget(l);
     }
     legend->addStretch(1);
-    setLayout(legend);
-    setFixedSize(RadarLeft + RadarForm::Width + 10 + 100, FixedHeight);
+    content->setFixedSize(RadarLeft + RadarForm::Width + 10 + 100, FixedHeight);
+    area_ = new ScaledArea(content, QColor(255, 255, 192), this);
+    setFactor(1);
 }
 
 RadarWindow::~RadarWindow() = default;
 
-void RadarWindow::paintEvent(QPaintEvent*)
+void RadarWindow::setFactor(int factor) { setFixedSize(area_->sizeAt(factor)); }
+
+void RadarWindow::resizeEvent(QResizeEvent* e)
 {
-    QPainter p(this);
-    p.drawImage(RadarLeft, RadarTop, form_->CM());
+    QWidget::resizeEvent(e);
+    area_->setGeometry(rect());
 }
 
 HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, WindowPlacer::sideWindowFlags())
@@ -68,7 +97,9 @@ HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, WindowPlacer::
     setAttribute(Qt::WA_DeleteOnClose);
     binder_.bind(QStringLiteral("Caption"), this);
 
-    auto* column = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("HelpArea"));
+    auto* column = new QVBoxLayout(content);
     auto* topics = new QGroupBox;
     topics->setObjectName(QStringLiteral("Frame1"));
     binder_.bind(topics->objectName(), topics);
@@ -102,12 +133,22 @@ HelpWindow::HelpWindow(QWidget* gameWindow) : QWidget(gameWindow, WindowPlacer::
     column->addWidget(answers, 1);
 
     // Takes the keyboard after a choice, so no topic button keeps a focus frame.
-    auto* focus = new QPushButton(this);
+    auto* focus = new QPushButton(content);
     focus->setObjectName(QStringLiteral("FocusCmd"));
     focus->setGeometry(0, 0, 1, 1);
     focus->setFlat(true);
     binder_.sync(form_.vm);
-    setFixedSize(400, 330);
+    content->setFixedSize(400, 330);
+    area_ = new ScaledArea(content, palette().color(QPalette::Window), this);
+    setFactor(1);
+}
+
+void HelpWindow::setFactor(int factor) { setFixedSize(area_->sizeAt(factor)); }
+
+void HelpWindow::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    area_->setGeometry(rect());
 }
 
 void HelpWindow::choose(int k)

@@ -22,12 +22,15 @@ public:
     static constexpr int FixedHeight = 96;
     ~RadarWindow() override;
     const RadarForm& form() const { return *form_; }
+    // Drawn at the game window's factor.
+    void setFactor(int factor);
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     std::unique_ptr<RadarForm> form_;
+    class ScaledArea* area_ = nullptr;
     QImage shown_; // the radar as last sent to the screen
 };
 
@@ -37,9 +40,14 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* gameWindow);
     QaForm& form() { return form_; }
+    void setFactor(int factor);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void choose(int k);
+    class ScaledArea* area_ = nullptr;
     QaForm form_;
     ViewBinder binder_;
 };

@@ -99,7 +99,9 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
     for (int factor : {2, 3}) {
         w->setFactor(factor);
         ASSERT_EVENTUALLY_EQ(w->factor(), factor, 1000);
-        auto* view = w->findChild<QGraphicsView*>();
+        ASSERT_NE(host.helpWindow(), nullptr);
+        EXPECT_EQ(host.helpWindow()->size(), QSize(400, 330) * factor) << "the side windows take the factor";
+        auto* view = w->centralWidget()->findChild<QGraphicsView*>(); // not a side window's
         ASSERT_NE(view, nullptr);
         const QPoint corner = view->mapFromScene(board->window()->graphicsProxyWidget()->mapToScene(board->mapTo(board->window(), QPoint(0, 0))));
         const QImage& surface = program.game()->FG.image();
