@@ -5,8 +5,10 @@
 # of each thread and its resident memory from /proc over a window of play.
 # Prints every run and the medians.
 #
-#   bench/play_monitor.sh build/out/Mibbet [runs] [seconds] [idle|walk] [sound|silent]
+#   bench/play_monitor.sh build/out/Mibbet [runs] [seconds] [idle|walk] [sound|silent] [factor]
 #
+# factor (1 by default): the game window's size, 1 to 3, on a 2560 x 1440
+# screen; each run starts from a fresh settings file that holds it.
 # idle: nobody touches the game (music playing). walk: Up and Down are held
 # in turn, two seconds each, so the character walks its open column from end
 # to end, eating, while the ghosts roam.
@@ -20,6 +22,7 @@ runs=${2:-5}
 seconds=${3:-10}
 mode=${4:-idle}
 sound_wanted=${5:-sound}
+factor=${6:-1}
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/xvfb/xvfb.sh"
 export QT_QPA_PLATFORM=xcb
@@ -52,8 +55,13 @@ stop_sound() {
 }
 
 whole=(); main=(); rss=()
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+mkdir -p "$settings/mibbet"
+printf '[gameWindow]\nfactor=%s\n' "$factor" >"$settings/mibbet/mibbet.conf"
+export XDG_CONFIG_HOME=$settings
 for run in $(seq "$runs"); do
-  start_xvfb
+  start_xvfb 2560x1440x24
   start_sound
   (cd "$(dirname "$program")" && exec "$program" >/dev/null 2>&1) &
   launched=$!
@@ -89,5 +97,5 @@ for run in $(seq "$runs"); do
   stop_sound
   stop_xvfb
 done
-echo "median of $runs ($mode, ${seconds} s each, $sound): $(printf '%s\n' "${whole[@]}" | median) % of one core," \
+echo "median of $runs ($mode, ${seconds} s each, $sound, factor $factor): $(printf '%s\n' "${whole[@]}" | median) % of one core," \
      "main thread $(printf '%s\n' "${main[@]}" | median) %, peak resident $(printf '%s\n' "${rss[@]}" | median) MB"

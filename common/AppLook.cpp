@@ -47,7 +47,7 @@ void forgetWindowSystemChoice(bool chosenHere)
 
 bool install(const QString& program)
 {
-    QGuiApplication::setWindowIcon(icon(program));
+    QGuiApplication::setWindowIcon(windowIcon(program));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.halvern.") + program);
     if (!loadFont())
         return false;
@@ -66,12 +66,18 @@ void setBoxText(QMessageBox& box, QString text)
     box.setText(text);
 }
 
-QIcon icon(const QString& program)
+QIcon icon(const QString& program, std::initializer_list<int> sizes)
 {
     QIcon icon;
-    for (const int size : {16, 22, 32, 48, 64, 128, 256})
+    for (const int size : sizes)
         icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(program).arg(size), QSize(size, size));
     return icon;
 }
+
+// Every window hands the X server its icon at every size the icon has, each
+// decoded and converted as the window is made: the sizes title bars, task
+// bars and window switchers draw, and no more. Menus and docks show the
+// installed icons of the desktop entries.
+QIcon windowIcon(const QString& program) { return icon(program, {16, 32, 48}); }
 
 } // namespace applook

@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include <QIcon>
 #include <QString>
 
@@ -32,7 +33,9 @@ QString fontFamily();
 
 // A program's icon, drawn for every size it is shown in: the pictures the
 // desktop's menus show too.
-QIcon icon(const QString& program);
+QIcon icon(const QString& program, std::initializer_list<int> sizes = {16, 22, 32, 48, 64, 128, 256});
+// The icon the windows hand the desktop: the small sizes only.
+QIcon windowIcon(const QString& program);
 
 // A message box's text. The programs separate lines with CR (or CR LF), a box
 // wants LF; names and paths in the texts come from players, designers and
