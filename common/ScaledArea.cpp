@@ -5,6 +5,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QCursor>
 #include <QResizeEvent>
 
 #include <cmath>
@@ -30,6 +31,20 @@ ScaledArea::ScaledArea(QWidget* content, QColor background, QWidget* parent)
     view_->setRenderHints({}); // pictures into whole blocks, never smoothed
     view_->setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
     view_->hide();
+}
+
+// The view takes a widget's pointer only as the mouse moves; a pointer that
+// changes under a still mouse (the board's arrows follow the game) is passed on at once.
+bool ScaledArea::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::CursorChange && proxy_) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->rect().contains(w->mapFromGlobal(QCursor::pos()))) {
+            proxy_->setCursor(w->cursor()); // what the view gives the pointer on its next move
+            view_->viewport()->setCursor(w->cursor());
+        }
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 double ScaledArea::ratio() const { return devicePixelRatioF(); }
@@ -64,6 +79,8 @@ void ScaledArea::follow()
         if (!proxy_) {
             content_->setParent(nullptr);
             proxy_ = scene_->addWidget(content_);
+            for (QWidget* w : content_->findChildren<QWidget*>())
+                w->installEventFilter(this);
             view_->show();
         }
         // Centred, with the content's corner on a whole device pixel, so that

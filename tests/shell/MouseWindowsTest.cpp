@@ -111,6 +111,9 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
 
         // The character rests at (1, 18) facing left; a click three cells to its right turns it right.
         m.SprDir = 3;
+        QTest::mouseMove(view->viewport(), corner + QPoint(90, 370) * factor);
+        ASSERT_EVENTUALLY_EQ(board->pointer(), QStringLiteral("MoiRight"), 1000);
+        EXPECT_EQ(view->viewport()->cursor().shape(), Qt::BitmapCursor) << "the board's pointer over the view";
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, corner + QPoint(90, 370) * factor);
         ASSERT_EVENTUALLY_EQ(m.SprDir, 1, 1000);
     }
