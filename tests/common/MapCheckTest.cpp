@@ -21,6 +21,7 @@ TEST(MapCheck, SmallMaps)
     } rows[] = {
         {"open map", 15, 15, [](Board&) {}, true, 0, ""},
         {"walled-in ball", 1, 15, [](Board&) {}, false, 0, "(20,5)"},
+        {"walled-in ball in a corner", 15, 15, [](Board& b) { b(0, 0) = 0, b(1, 0) = b(0, 1) = 1; }, false, 0, "(0,0)"},
         {"ball behind obstacles the drill breaks", 2, 92, [](Board&) {}, true, 2, "(20,5)"},
         {"ball only through the tunnel", 1, 15, [](Board& b) { b(3, 3) = 81, b(22, 3) = 80; }, true, 0, ""},
         {"staircase without its partner", 15, 15, [](Board& b) { b(3, 3) = 81; }, false, 0, "(3,3)"},

@@ -34,6 +34,7 @@ TEST_F(TestGame, PlaysTheMapByTheNormalModesNumbers)
     EXPECT_EQ(std::vector<int>({m.Lives, m.Level, m.GhoAddNum, m.GhoBaseNum, m.LsCost, m.GhoMvBase, m.GhoMvStep, m.StageNo}),
               std::vector<int>({11, 5, 2, 7, 5, 140, 4, 1}));
     EXPECT_FALSE(g.vm.enabled("saveSP") || g.vm.enabled("Toolbar1.save"));
+    EXPECT_EQ(g.vm.text("Label13"), QStringLiteral("試玩地圖"));
     clock.advance(100); // frames keep the caption
     EXPECT_TRUE(g.vm.text("Caption").endsWith(QStringLiteral("    [ 試玩 ]")));
     m.MapTile(7, 7) = 15;
