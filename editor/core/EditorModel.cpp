@@ -2,6 +2,7 @@
 
 #include "BasePattern.h"
 #include "FileNames.h"
+#include "MapCheckText.h"
 #include "StageMapText.h"
 #include "TileCatalogue.h"
 #include "TilePictures.h"
@@ -61,6 +62,7 @@ namespace {
 constexpr int CellTwips = 300;
 constexpr int Cell = 20; // pixels
 const QString NameTitle = QStringLiteral("檔名");
+const QString CheckTitle = QStringLiteral("地圖檢查");
 
 } // namespace
 
@@ -100,6 +102,7 @@ EditorModel::EditorModel(EditorHost& host, int scale)
       Maze(90 * scale, 90 * scale, QImage::Format_RGB32), host_(host), scale_(scale)
 {
     FG.fill(Qt::black); // nothing drawn yet
+    QObject::connect(&undo, &QUndoStack::indexChanged, &undo, [this] { checkedCells.clear(); });
     Maze.fill(Qt::white);
     pick(LeftButton, 1);
     pick(RightButton, 0);
@@ -209,17 +212,20 @@ void EditorModel::SaveFile_Click()
         host_.MsgBox(QStringLiteral("編輯錯誤\r您還未編輯任何地圖"), QStringLiteral("錯誤"));
         return;
     }
-    int ends80 = 0, ends81 = 0;
-    for (int c = 0; c < BoardCols; ++c)
-        for (int r = 0; r < BoardRows; ++r) {
-            ends80 += EdBoard(c, r) == 80;
-            ends81 += EdBoard(c, r) == 81;
-        }
-    if (!((ends80 == 1 && ends81 == 1) || (ends80 == 0 && ends81 == 0))) {
+    if (!mapcheck::check(EdBoard).tunnelPaired()) {
         host_.MsgBox(QStringLiteral("編輯錯誤\r若您在地圖上增加了地道圖塊\r則地圖上必須同時擁有\r單一的編號80地道圖塊\r"
                                     "單一的編號81地道圖塊"),
                      QStringLiteral("錯誤訊息"));
         return;
+    }
+    // Asked about the map as it will be saved, with floor on the start cells.
+    Board saved = EdBoard;
+    saved(PlayerCol, PlayerRow) = saved(GhostCol, GhostRow) = tiles::Floor;
+    const mapcheck::Report report = mapcheck::check(saved);
+    if (!report.finishable()) {
+        checkedCells = report.cells();
+        if (!host_.AskYesNo(QStringLiteral("這張地圖無法過關，仍要儲存嗎？"), CheckTitle))
+            return;
     }
     const QString name = askMapName();
     if (name.isEmpty())
@@ -238,6 +244,13 @@ void EditorModel::SaveFile_Click()
         return;
     }
     host_.MsgBox(QStringLiteral("存檔成功!!!"), QStringLiteral("Save"));
+}
+
+void EditorModel::CheckMap_Click()
+{
+    const mapcheck::Report report = mapcheck::check(EdBoard);
+    checkedCells = report.cells();
+    host_.MsgBox(mapcheck::text(report), CheckTitle);
 }
 
 // The board counts as edited from the moment a load starts, cancelled or not.

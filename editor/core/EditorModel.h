@@ -1,6 +1,7 @@
 #pragma once
 #include "Board.h"
 #include "EditorHost.h"
+#include "Passability.h"
 
 #include <QImage>
 #include <QString>
@@ -36,9 +37,14 @@ public:
 
     // "執行填充": every cell holding the find value gets the replacement.
     void Command2_Click(const QString& find, const QString& replacement);
-    // "儲存" and "載入".
+    // "儲存" and "載入". A map that cannot be finished is saved only when
+    // the designer confirms.
     void SaveFile_Click();
     void LoadFile_Click();
+    // "檢查地圖": whether the map as it stands can be finished, in a box; the
+    // cells concerned are framed until the next change of the board.
+    void CheckMap_Click();
+    std::vector<passability::Cell> checkedCells;
 
     // "產生迷宮": a maze of 16 turned copies of the base pattern, walls of the
     // left tile, a wall ring, and floor on the start cells.

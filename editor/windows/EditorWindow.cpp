@@ -62,6 +62,11 @@ void EditorBoard::paintEvent(QPaintEvent* e)
     const qreal s = static_cast<qreal>(model_.FG.width()) / width();
     for (const QRect& r : e->region())
         p.drawImage(QRectF(r), model_.FG, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+    // The cells the last map check is about, in a colour no tile has.
+    const qreal cell = static_cast<qreal>(width()) / BoardCols;
+    p.setPen(QPen(QColor(255, 0, 255), 2));
+    for (const passability::Cell& c : model_.checkedCells)
+        p.drawRect(QRectF(c.col * cell + 1, c.row * cell + 1, cell - 2, cell - 2));
 }
 
 void EditorBoard::mousePressEvent(QMouseEvent* e)
@@ -91,7 +96,15 @@ EditorWindow::EditorWindow(const QString& appDir)
     auto* generate = menuBar()->addAction(QStringLiteral("產生迷宮"));
     generate->setObjectName(QStringLiteral("Generate_Maze"));
     connect(generate, &QAction::triggered, this, [this] { run([this] { model_.Command1_Click(); }); });
+    auto* play = menuBar()->addAction(QStringLiteral("試玩"));
+    play->setObjectName(QStringLiteral("PlayMap"));
+    connect(play, &QAction::triggered, this, [this] { playMap(); });
+    auto* check = menuBar()->addAction(QStringLiteral("檢查地圖"));
+    check->setObjectName(QStringLiteral("CheckMap"));
+    connect(check, &QAction::triggered, this, [this] { run([this] { model_.CheckMap_Click(); }); });
     // The keys a designer reaches for first.
+    play->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     save->setShortcut(QKeySequence::Save);
     load->setShortcut(QKeySequence::Open);
     generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -206,6 +219,12 @@ EditorWindow::EditorWindow(const QString& appDir)
     tileBox("右鍵", "NewImg", "Label3", newImg_, label3_);
     column->addLayout(tiles);
     column->addStretch(1);
+    for (QAction* command : {play, check}) {
+        auto* button = new QPushButton(command->text());
+        button->setObjectName(command == play ? QStringLiteral("Command5") : QStringLiteral("Command6"));
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        column->addWidget(button);
+    }
     auto* generateButton = new QPushButton(QStringLiteral("產生迷宮"));
     generateButton->setObjectName(QStringLiteral("Command1"));
     connect(generateButton, &QPushButton::clicked, this, [this] { run([this] { model_.Command1_Click(); }); });
@@ -278,6 +297,14 @@ EditorWindow::~EditorWindow()
     QObject::disconnect(&model_.undo, nullptr, this, nullptr);
     if (basePattern_)
         basePattern_->closeQuietly();
+}
+
+// "試玩": the game on the map as it stands; the editor stays usable.
+void EditorWindow::playMap()
+{
+    const QString problem = testGame_.start(model_.EdBoard);
+    if (!problem.isEmpty())
+        host_.MsgBox(problem, QStringLiteral("試玩"));
 }
 
 void EditorWindow::run(const std::function<void()>& command)

@@ -2,6 +2,7 @@
 #include "EditorHostQt.h"
 #include "BaseMazeWindow.h"
 #include "EditorModel.h"
+#include "TestGame.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,6 +40,7 @@ public:
     BaseMazeWindow* basePattern() const { return basePattern_; }
     EditorModel& model() { return model_; }
     EditorHost& host() { return host_; }
+    TestGame& testGame() { return testGame_; }
     // Brings the widgets in line with the model.
     void sync();
     // The window at a whole factor of its natural size.
@@ -49,9 +51,11 @@ public:
 private:
     class ScaledArea* area_ = nullptr;
     void run(const std::function<void()>& command);
+    void playMap();
 
     EditorHostQt host_;
     EditorModel model_;
+    TestGame testGame_;
     EditorBoard* board_ = nullptr;
     PaletteStrip* strip_ = nullptr;
     QScrollBar* scroll_ = nullptr;

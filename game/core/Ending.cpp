@@ -1,3 +1,4 @@
+#include "GameProgram.h"
 #include "GameWindow.h"
 
 namespace {
@@ -38,6 +39,10 @@ void GameWindow::GameOver(bool afterTimeOut)
     host_.MsgBox(QStringLiteral("遊戲結束"), QStringLiteral("GameOver"));
     if (closed_)
         return;
+    if (m.testGame()) { // no ending, no high scores: the test game closes
+        program_.gameWindowClosed();
+        return;
+    }
     if (afterTimeOut)
         m.SprMoving = On;
     freeze();

@@ -4,10 +4,14 @@
 #include "Timer.h"
 #include "ViewModel.h"
 
+#include <QStringList>
+
 #include <memory>
+#include <optional>
 #include <vector>
 
 class GameWindow;
+struct ModeRow;
 
 // The program: the shared module, the mode window and the game window of the
 // moment. It lives as long as the program.
@@ -19,11 +23,19 @@ public:
     // Program start: the mode window opens.
     void start();
 
+    // Program start with --play-map: the game window opens at once on that
+    // one map, without the mode window. A file that cannot be read is
+    // reported, no window opens, and the answer is false.
+    bool startTestGame(const QString& mapFile);
+    // The file named after --play-map (empty when none follows), or nothing
+    // when the option is not given.
+    static std::optional<QString> playMapArgument(const QStringList& args);
+
     // A mode button of the mode window (row of the mode table, hardest first).
     void ModeCmd_Click(int row);
 
     // Closes the game, help and radar windows, shows the mode window again and
-    // closes the music channel.
+    // closes the music channel. A test game starts again on its map instead.
     void backToModeWindow();
     // The game window was closed by its close box or a confirmed quit.
     void gameWindowClosed();
@@ -43,6 +55,7 @@ public:
     void collect();
 
 private:
+    void openGame(const ModeRow& mode);
     void retireGame();
 
     GameHost& host_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Flags hold -1 for on and 0 for off.
 inline constexpr std::int16_t On = -1;
@@ -66,6 +67,12 @@ struct Module1 {
     int mouseSteerPeriod() const { return playerStepPeriod() + 90; }
     int ppCeiling() const { return 2 * Level + 8; }
     bool practice() const { return ModeName == QStringLiteral("練習模式"); }
+
+    // The map a designer tries out (--play-map): the game's only stage.
+    std::optional<Board> TestMap;
+    bool testGame() const { return TestMap.has_value(); }
+    // Practice and test games are not saved.
+    bool savingOffered() const { return !practice() && !testGame(); }
 };
 
 // What lives as long as the game window; values are set by the window's load.

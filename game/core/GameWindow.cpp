@@ -77,7 +77,7 @@ void GameWindow::Form_Load()
     // The window's other variables (score, counters, Started) start at 0.
     f.CellSize = 300;
     f.PP = 10;
-    vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
+    vm.setText(QStringLiteral("Caption"), caption());
     vm.setVisible(QStringLiteral("EndFm"), false);
     m.SprMoving = Off; // a time-out's game over left the player frozen
     m.SprStep = 0;      // a game left in the middle of a move must not shorten the next game's first
@@ -117,13 +117,19 @@ void GameWindow::Form_Activate()
         return;
     // The first stage (1, or the practice map 0) starts like every other.
     stageStartValues();
-    if (m.practice()) {
+    if (!m.savingOffered()) {
         vm.setEnabled(QStringLiteral("Toolbar1.save"), false);
         vm.setEnabled(QStringLiteral("saveSP"), false);
     }
-    LoadStageMap(m.StageNo);
-    if (closed_)
-        return; // the map was refused
+    if (m.testGame()) {
+        vm.setText(QStringLiteral("Label13"), QStringLiteral("試玩地圖"));
+        m.MapTile = *m.TestMap;
+        DrawBoard();
+    } else {
+        LoadStageMap(m.StageNo);
+        if (closed_)
+            return; // the map was refused
+    }
     f.Started = On;
 }
 

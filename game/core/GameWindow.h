@@ -182,6 +182,7 @@ private:
     void freeze(); // menus and toolbar off, the ending frame on its way
     void stopWalking();
     void stageStartValues(); // clock, music loop point and name of the new stage
+    QString caption() const;
     void deathSequence(int ghost);
     void startInvincibility();
 

@@ -31,3 +31,6 @@ inline QString gameWindowCaptionStart(const QString& modeName)
     return QStringLiteral("   Quorral ---  Ver ") + versionText() + QStringLiteral("    [ ") + modeName + QStringLiteral(" ]");
 }
 inline QString gameWindowCaption(const QString& modeName) { return gameWindowCaptionStart(modeName) + QStringLiteral("   下載版"); }
+// A test game plays by the normal mode's numbers and says what it is.
+inline constexpr int NormalModeRow = 2;
+inline QString testGameCaption() { return gameWindowCaptionStart(QStringLiteral("試玩")); }

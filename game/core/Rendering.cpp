@@ -23,8 +23,10 @@ void GameWindow::DrawBoard()
     // after it was merely stopped.
     if (host_.MusicNotOpen() && host_.GameWindowVisible())
         host_.StartMusic();
-    vm.setText(QStringLiteral("Caption"), gameWindowCaption(m.ModeName));
+    vm.setText(QStringLiteral("Caption"), caption());
 }
+
+QString GameWindow::caption() const { return m.testGame() ? testGameCaption() : gameWindowCaption(m.ModeName); }
 
 // The laser, drill and light share one animation phase, 0, 4 or 8 when they
 // draw; every tick of any of them moves it on.

@@ -139,8 +139,8 @@ void GameWindow::LoadGame()
     m.SprMoving = Off;
     m.SprStep = 0;
     // Saving follows the loaded mode; the stage clock and its name run on.
-    vm.setEnabled(QStringLiteral("Toolbar1.save"), !m.practice());
-    vm.setEnabled(QStringLiteral("saveSP"), !m.practice());
+    vm.setEnabled(QStringLiteral("Toolbar1.save"), m.savingOffered());
+    vm.setEnabled(QStringLiteral("saveSP"), m.savingOffered());
     // The next frame finds the channel closed and starts the tune afresh.
     host_.CloseMusic();
     host_.SetMusicFile(r.record->musicFile);

@@ -81,6 +81,16 @@ void GameWindow::CheckStage()
 {
     if (CheckBall())
         return;
+    // A test game ends with its map, without the ending.
+    if (m.testGame()) {
+        setGameClock(false);
+        stopWalking();
+        host_.StopMusic();
+        host_.MsgBox(QStringLiteral("試玩過關！"), QStringLiteral("挑戰成功"));
+        if (!closed_)
+            program_.gameWindowClosed();
+        return;
+    }
     if (m.StageNo >= 1 && m.StageNo <= 9) {
         host_.MsgBox(QStringLiteral("闖關成功，進入第 %1 關").arg(m.StageNo + 1), QStringLiteral("跳關"));
         if (closed_)

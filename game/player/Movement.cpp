@@ -1,4 +1,5 @@
 #include "GameWindow.h"
+#include "Passability.h"
 #include "TileCatalogue.h"
 
 #include <cmath>
@@ -115,9 +116,7 @@ bool GameWindow::CheckSpriteHit() const
     const DirStep d = m.DirVec[m.SprDir & 3];
     const int c = cellOf(m.SprX + d.dx * f.CellSize);
     const int r = cellOf(m.SprY + d.dy * f.CellSize);
-    if (!Board::inside(c, r))
-        return true;
-    return tiles::blocksCharacter(m.MapTile(c, r));
+    return !passability::characterMayEnter(m.MapTile, c, r);
 }
 
 void GameWindow::SetFxPos()

@@ -1,4 +1,5 @@
 #include "GameWindow.h"
+#include "Passability.h"
 
 // A: fifteen seconds of invisibility for 15 PP.
 void GameWindow::UseInvisibility()
@@ -21,18 +22,11 @@ void GameWindow::UseInvisibility()
     ShowMessage(QStringLiteral("PP-15"));
 }
 
-// C: from one staircase to the other. The ends are the last 80 and the last
-// 81 found column by column; a missing end counts as cell (0, 0).
+// C: from one staircase to the other.
 void GameWindow::TunnelJump()
 {
-    int ax = 0, ay = 0, bx = 0, by = 0;
-    for (int c = 0; c < BoardCols; ++c)
-        for (int r = 0; r < BoardRows; ++r) {
-            if (m.MapTile(c, r) == 80)
-                ax = c * 300, ay = r * 300;
-            if (m.MapTile(c, r) == 81)
-                bx = c * 300, by = r * 300;
-        }
+    const passability::Tunnel t = passability::tunnelEnds(m.MapTile);
+    const int ax = t.a.col * 300, ay = t.a.row * 300, bx = t.b.col * 300, by = t.b.row * 300;
     if (m.SprX == ax && m.SprY == ay) {
         m.SprX = static_cast<std::int16_t>(bx);
         m.SprY = static_cast<std::int16_t>(by);

@@ -198,6 +198,7 @@ TEST_F(Editor, SaveRulesAndTheFile)
             model.EdBoard(20 + i, 10) = 81;
         host.boxes.clear();
         host.inputs = {QStringLiteral("3")};
+        host.answers = {true}; // walls everywhere: no ball to eat, save all the same
         QFile::remove(mapFile(QStringLiteral("3")));
         model.SaveFile_Click();
         ASSERT_FALSE(host.boxes.empty());
@@ -209,10 +210,12 @@ TEST_F(Editor, SaveRulesAndTheFile)
             EXPECT_FALSE(QFile::exists(mapFile(QStringLiteral("3"))));
             continue;
         }
-        ASSERT_EQ(host.boxes.size(), 2u);
+        ASSERT_EQ(host.boxes.size(), 3u);
         EXPECT_EQ(std::make_pair(host.boxes[0].text, host.boxes[0].title),
-                  std::make_pair(QStringLiteral("輸入檔名"), QStringLiteral("檔名")));
+                  std::make_pair(QStringLiteral("這張地圖無法過關，仍要儲存嗎？"), QStringLiteral("地圖檢查")));
         EXPECT_EQ(std::make_pair(host.boxes[1].text, host.boxes[1].title),
+                  std::make_pair(QStringLiteral("輸入檔名"), QStringLiteral("檔名")));
+        EXPECT_EQ(std::make_pair(host.boxes[2].text, host.boxes[2].title),
                   std::make_pair(QStringLiteral("存檔成功!!!"), QStringLiteral("Save")));
         Board want;
         want.cells.fill(1);
@@ -227,9 +230,42 @@ TEST_F(Editor, SaveRulesAndTheFile)
         EXPECT_EQ(cellImage(13, 3), tileImage(15));
     }
     host.boxes.clear();
+    host.answers = {true};
     model.SaveFile_Click(); // cancelled at the prompt: silent, nothing written
-    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(mapFiles(), QStringList{"map3"});
+}
+
+// "檢查地圖" says what stands in the way and frames those cells until the
+// board changes; saving a map that cannot be finished asks first.
+TEST_F(Editor, MapCheckAndTheSaveQuestion)
+{
+    model.boardEnabled = true;
+    Board& b = model.EdBoard;
+    b.cells.fill(15);
+    for (int r = 0; r < BoardRows; ++r)
+        b(12, r) = 1;
+    b(20, 5) = 6;                              // behind the wall
+    b(3, 2) = b(4, 3) = b(3, 4) = b(2, 3) = 2; // and a ball at (3, 3) behind crystals
+    b(3, 3) = 0;
+    model.CheckMap_Click();
+    EXPECT_EQ(host.boxes.back().title, QStringLiteral("地圖檢查"));
+    EXPECT_EQ(host.boxes.back().text, QStringLiteral("這張地圖無法過關：\r1 顆球從起點 (1, 18) 走不到，鑽子也打不通。\r"
+                                                     "1 顆球要用鑽子打破障礙物才吃得到，至少需要 1 PP。"));
+    EXPECT_EQ(model.checkedCells, (std::vector<passability::Cell>{{20, 5}, {3, 3}}));
+    host.inputs = {QStringLiteral("5")};
+    model.SaveFile_Click(); // No: back to the editor
+    EXPECT_EQ(host.boxes.back().text, QStringLiteral("這張地圖無法過關，仍要儲存嗎？"));
+    EXPECT_TRUE(mapFiles().isEmpty());
+    host.answers = {true};
+    model.SaveFile_Click();
+    EXPECT_EQ(mapFiles(), QStringList{"map5"});
+
+    model.pick(EditorModel::LeftButton, 15);
+    press(EditorModel::LeftButton, 12 * 300, 5 * 300); // a way through the wall
+    EXPECT_TRUE(model.checkedCells.empty());
+    model.SaveFile_Click(); // nothing to ask now
+    EXPECT_EQ(host.boxes.back().text, QStringLiteral("輸入檔名"));
 }
 
 // Loading draws the whole map; a name that would leave map/ and a file that

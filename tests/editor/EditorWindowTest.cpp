@@ -37,7 +37,8 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     QStringList menu;
     for (QAction* a : w.menuBar()->actions())
         menu << a->objectName() + QLatin1Char(' ') + a->text() + QLatin1Char(' ') + a->shortcut().toString();
-    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存 Ctrl+S", "LoadFile 載入 Ctrl+O", "Generate_Maze 產生迷宮 Ctrl+G", "View 檢視 "}));
+    EXPECT_EQ(menu, (QStringList{"SaveFile 儲存 Ctrl+S", "LoadFile 載入 Ctrl+O", "Generate_Maze 產生迷宮 Ctrl+G",
+                                 "PlayMap 試玩 Ctrl+T", "CheckMap 檢查地圖 Ctrl+K", "View 檢視 "}));
     // The strip's window over its scroll bar under the board, the column on the right.
     const QWidget* window = w.findChild<QWidget*>(QStringLiteral("Frame5"));
     const QWidget* bar = w.findChild<QWidget*>(QStringLiteral("HScroll1"));
@@ -61,7 +62,8 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
         EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << label;
     }
     w.grab().save(QStringLiteral(MIBBET_BINARY_DIR "/editor-offscreen.png"));
-    for (const char* name : {"Text1", "Maze", "Command3", "Command2", "NowImg", "NewImg", "Command1", "Command4"}) {
+    for (const char* name : {"Text1", "Maze", "Command3", "Command2", "NowImg", "NewImg", "Command5", "Command6",
+                             "Command1", "Command4"}) {
         const QWidget* c = w.findChild<QWidget*>(QString::fromLatin1(name));
         const QRect r(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size());
         EXPECT_TRUE(r.left() >= 524 && r.right() < 644 && r.bottom() < 527) << name;
@@ -79,6 +81,29 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     w.menuBar()->actions().at(0)->trigger();
     poll.stop();
     EXPECT_EQ(said, QStringLiteral("錯誤: 編輯錯誤\n您還未編輯任何地圖"));
+
+    // "試玩" hands the game the map as it stands, in a scratch file outside
+    // map/; "檢查地圖" frames on the board the cells it is about.
+    QFile game(dir.path() + QStringLiteral("/game.sh")); // keeps the map it is given
+    ASSERT_TRUE(game.open(QIODevice::WriteOnly));
+    game.write("#!/bin/sh\ncp \"$2\" \"$0.map\"\n");
+    game.close();
+    game.setPermissions(game.permissions() | QFile::ExeOwner);
+    w.testGame().gameProgram = game.fileName();
+    Board& edited = w.model().EdBoard;
+    edited(19, 5) = edited(21, 5) = edited(20, 4) = edited(20, 6) = 1; // a ball walled in at (20, 5)
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    const std::string played = QFile::encodeName(game.fileName() + QStringLiteral(".map")).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stagemap::read(played).board == edited; }));
+    EXPECT_FALSE(w.testGame().mapFile().startsWith(dir.path()));
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/map")).isEmpty());
+    poll.start(10);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+    poll.stop();
+    EXPECT_TRUE(said.startsWith(QStringLiteral("地圖檢查: 這張地圖無法過關：\n1 顆球")));
+    const QImage shown = w.findChild<EditorBoard*>(QStringLiteral("FG"))->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(20 * 20 + 1, 5 * 20 + 10), QColor(255, 0, 255));
+    EXPECT_NE(shown.pixelColor(19 * 20 + 1, 5 * 20 + 10), QColor(255, 0, 255));
 
     auto* strip = w.findChild<PaletteStrip*>();
     auto* board = w.findChild<EditorBoard*>(QStringLiteral("FG"));

@@ -45,11 +45,12 @@ private:
     QString dir_;
 };
 
-// Two versions of a board, each as the editor saves it (start cells floor).
+// Two versions of a board, each as the editor saves it (start cells floor)
+// without asking: every ball within reach.
 Board version(int v)
 {
     Board b;
-    b.cells.fill(v ? TileCode{1} : TileCode{0});
+    b.cells.fill(v ? TileCode{17} : TileCode{0});
     for (int c = 0; c < BoardCols; ++c)
         b(c, c % BoardRows) = v ? TileCode{6} : TileCode{15};
     b(EditorModel::PlayerCol, EditorModel::PlayerRow) = tiles::Floor;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The README's two pictures, from the real programs on a virtual X server:
-# the game a second and a half into its first stage, and the editor with a
-# freshly generated maze.
+# The README's pictures, from the real programs on a virtual X server: the
+# game a second and a half into its first stage, the editor with a freshly
+# generated maze, and the editor's map check on map 1 with a ball walled in.
 #   tools/screenshots/shoot_readme.sh [build/out] [docs]
 set -euo pipefail
 out_dir=$(realpath "${1:-build/out}")
@@ -28,4 +28,27 @@ editor=$(wait_window 'Tessaly')
 xdotool windowfocus --sync "$editor" key ctrl+g
 sleep 0.5
 import -window "$editor" "$docs/tessaly.png"
-echo "README pictures: $docs/mibbet.png $docs/tessaly.png"
+kill "${pids[-1]}"
+
+# Map 1, the ball at (11, 1) walled in with the left button's boulders, and
+# "檢查地圖" (Ctrl+K); the box stands over the editor, which is all we keep.
+"$work/Tessaly" >/dev/null 2>&1 & pids+=($!)
+editor=$(wait_window 'Tessaly')
+xdotool windowfocus --sync "$editor" key ctrl+o
+box=$(wait_window '^檔名$')
+xdotool windowfocus --sync "$box" type 1
+xdotool key Return
+done=$(wait_window '^Load$')
+xdotool windowfocus --sync "$done" key Return
+sleep 0.3
+board_top=$(( $(xdotool getwindowgeometry "$editor" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\)/\1/p') - 527 + 2 ))
+for cell in "10 1" "12 1" "11 2"; do
+  set -- $cell
+  xdotool mousemove --window "$editor" $((2 + 20 * $1 + 10)) $((board_top + 20 * $2 + 10)) click 1
+done
+xdotool windowfocus --sync "$editor" key ctrl+k
+wait_window '^地圖檢查$' >/dev/null
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$editor")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage PNG8:"$docs/tessaly-check.png"
+echo "README pictures: $docs/mibbet.png $docs/tessaly.png $docs/tessaly-check.png"
