@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace datafolder {
 
 namespace {
@@ -52,17 +54,15 @@ QString prepare(const QString& shipped, const QString& player, QStringList* unse
             return QStringLiteral("無法寫入資料夾 %1。").arg(QDir::toNativeSeparators(folder));
     }
     const QSet<QByteArray> versions = shippedVersions(shipped);
-    bool holdsAny = false;
-    for (const QString& file : seeds(shipped)) {
+    const QStringList files = seeds(shipped);
+    for (const QString& file : files) {
         const QString from = shipped + QLatin1Char('/') + file, to = player + QLatin1Char('/') + file;
         QByteArray now, mine;
         if (!safefile::readHead(from, &now)) {
             unseeded->append(QStringLiteral("無法讀取 %1。").arg(QDir::toNativeSeparators(from)));
-            holdsAny = holdsAny || QFileInfo::exists(to);
             continue;
         }
         if (const QFileInfo mineInfo(to); mineInfo.exists()) {
-            holdsAny = true;
             // Only a file still exactly as an earlier version shipped it is
             // brought up to date; one the player made read-only is kept too.
             if (!(mineInfo.permissions() & QFileDevice::WriteOwner) || !safefile::readHead(to, &mine) || mine == now ||
@@ -71,12 +71,12 @@ QString prepare(const QString& shipped, const QString& player, QStringList* unse
                 continue;
         }
         QString why;
-        if (safefile::write(to, now, &why))
-            holdsAny = true;
-        else
+        if (!safefile::write(to, now, &why))
             unseeded->append(QStringLiteral("無法複製 %1：%2").arg(QDir::toNativeSeparators(to), why));
     }
-    if (!holdsAny && !unseeded->isEmpty())
+    // A new folder that got nothing would hide nothing of the player's.
+    const auto held = [&](const QString& file) { return QFileInfo::exists(player + QLatin1Char('/') + file); };
+    if (!unseeded->isEmpty() && std::none_of(files.begin(), files.end(), held))
         return unseeded->join(QLatin1Char('\r'));
     return {};
 }
