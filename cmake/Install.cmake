@@ -3,13 +3,12 @@
 # data read-only to <prefix>/share/games/mibbet, where the programs find it
 # from their own folder (so the tree can move), and the desktop's menu
 # entries, metainfo, icons and manual pages beside.
-include(GNUInstallDirs)
-set(MIBBET_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/games/mibbet)
+# MIBBET_INSTALL_GAMES and MIBBET_INSTALL_DATA come from the top-level list.
 set(MIBBET_APP_ID_PREFIX org.halvern.)
 
 foreach(target Mibbet Tessaly)
   string(TOLOWER ${target} program)
-  install(PROGRAMS $<TARGET_FILE:${target}> DESTINATION games RENAME ${program})
+  install(PROGRAMS $<TARGET_FILE:${target}> DESTINATION ${MIBBET_INSTALL_GAMES} RENAME ${program})
   set(id ${MIBBET_APP_ID_PREFIX}${program})
   install(FILES packaging/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES packaging/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -33,12 +32,16 @@ install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION $
 
 install(DIRECTORY data/map data/save data/wav data/bgm DESTINATION ${MIBBET_INSTALL_DATA}
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# Every version of the seeded files ever shipped, so that a player's file
+# still as an earlier version shipped it is brought up to date.
+install(FILES packaging/shipped-versions.sha256 DESTINATION ${MIBBET_INSTALL_DATA}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 # The installed programs carry no symbols (the build's own keep them).
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     foreach(program mibbet tessaly)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment --remove-section=.note
-                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/\${program}\")
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MIBBET_INSTALL_GAMES}/\${program}\")
     endforeach()
   endif()")

@@ -78,6 +78,11 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
         *error = QStringLiteral("同名的資料夾已經存在。");
         return false;
     }
+    // A file its owner made read-only stays as it is, whoever runs the program.
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
+        *error = QStringLiteral("這個檔案設為只能讀取，不能改寫。");
+        return false;
+    }
     if (!f.open(QIODevice::WriteOnly)) {
         *error = describe(f.error());
         return false;

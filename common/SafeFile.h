@@ -19,8 +19,9 @@ bool refused(const QString& path);
 
 // Writes all of `bytes` to a scratch file beside `path`, puts it on disk and
 // renames it over `path`, making the folder first when it is missing. A file
-// is always either the old one or the new one, whole. On failure `error`
-// says why, in the player's words.
+// is always either the old one or the new one, whole. A file whose owner
+// made it read-only is not replaced. On failure `error` says why, in the
+// player's words.
 bool write(const QString& path, const QByteArray& bytes, QString* error);
 
 } // namespace safefile

@@ -23,5 +23,8 @@ int main(int argc, char* argv[])
         window.host().MsgBox(
             QStringLiteral("無法使用您的資料夾：\r%1\r\r編輯器照常使用，但地圖與基底圖群都無法儲存。").arg(place.problem),
             QStringLiteral("資料夾"));
+    else if (!place.unseeded.isEmpty())
+        window.host().MsgBox(QStringLiteral("有些遊戲附帶的檔案無法放進您的資料夾：\r%1").arg(place.unseeded),
+                             QStringLiteral("資料夾"));
     return app.exec();
 }

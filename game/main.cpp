@@ -45,6 +45,8 @@ int main(int argc, char* argv[])
     if (!place.problem.isEmpty())
         host.MsgBox(QStringLiteral("無法使用您的資料夾：\r%1\r\r遊戲照常進行，但紀錄、分數與地圖都無法儲存。").arg(place.problem),
                     QStringLiteral("資料夾"));
+    else if (!place.unseeded.isEmpty())
+        host.MsgBox(QStringLiteral("有些遊戲附帶的檔案無法放進您的資料夾：\r%1").arg(place.unseeded), QStringLiteral("資料夾"));
     // Started by the level editor with a map to try out: straight to the game
     // window on that map.
     if (const auto testMap = GameProgram::playMapArgument(app.arguments())) {

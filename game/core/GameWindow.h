@@ -112,6 +112,8 @@ public:
     void OfferScore(std::int32_t score);
     // How long an offer waits for another game to finish with the table.
     static constexpr int TableLockWaitMs = 3000;
+    // How old a lock whose owner cannot be tested must be to be taken over.
+    static constexpr qint64 AbandonedLockMs = 10 * 60 * 1000;
     // The high-score window opens over a disabled game window; the game runs on.
     void ShowHighScores();
     void SaveGame();

@@ -61,9 +61,10 @@ QString oneLine(QString name)
 
 QString typedName(const QString& typed)
 {
-    QString name = oneLine(typed);
-    if (name.size() > MaxNameLength)
-        name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
+    QString name = oneLine(typed).left(MaxNameLength);
+    // The name box itself may have cut a pair at its limit.
+    if (!name.isEmpty() && name.back().isHighSurrogate())
+        name.chop(1);
     return name;
 }
 

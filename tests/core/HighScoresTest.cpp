@@ -2,6 +2,7 @@
 #include "HighScoreFile.h"
 #include "HighScoreForm.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 
@@ -42,7 +43,7 @@ TEST_F(HighScores, OfferedScoresAndTheFileTheyLeave)
                                        {"F", 400}, {"G", 300}, {"H", 200}, {"I", 100}, {"J", 50}});
     struct Case {
         int score;
-        const char* answer;
+        QString answer;
         QByteArray after; // empty: unchanged
         bool asked, window;
     };
@@ -71,6 +72,11 @@ TEST_F(HighScores, OfferedScoresAndTheFileTheyLeave)
          bytesOf({{"一二三四五六七八九十壹", 1000}, {"A", 900}, {"B", 800}, {"C", 700}, {"D", 600}, {"E", 500},
                   {"F", 400}, {"G", 300}, {"H", 200}, {"I", 100}}),
          true, true},
+        // As the name box leaves it: cut at twelve units, inside the emoji.
+        {1000, QStringLiteral("一二三四五六七八九十壹") + QChar(0xD83D),
+         bytesOf({{"一二三四五六七八九十壹", 1000}, {"A", 900}, {"B", 800}, {"C", 700}, {"D", 600}, {"E", 500},
+                  {"F", 400}, {"G", 300}, {"H", 200}, {"I", 100}}),
+         true, true},
     };
     GameWindow& g = startCalm(1);
     for (const Case& c : cases) {
@@ -78,7 +84,7 @@ TEST_F(HighScores, OfferedScoresAndTheFileTheyLeave)
         writeTable(before);
         host.boxes.clear();
         host.log.clear();
-        host.inputs = {QString::fromUtf8(c.answer)};
+        host.inputs = {c.answer};
         g.OfferScore(c.score);
         EXPECT_EQ(fileBytes(), c.after.isEmpty() ? before : c.after);
         ASSERT_EQ(host.boxes.size(), c.asked ? 1u : 0u);
@@ -128,7 +134,7 @@ TEST_F(HighScores, DamagedOrMissingTables)
                                     {"", 0}, {"", 0}}));
 }
 
-// A table that cannot be written says so and still shows the old one.
+// A table that cannot be written says so and why, and still shows the old one.
 TEST_F(HighScores, AFailedWriteIsReported)
 {
     GameWindow& g = startCalm(1);
@@ -141,6 +147,17 @@ TEST_F(HighScores, AFailedWriteIsReported)
     EXPECT_EQ(host.boxes[1].title, QStringLiteral("排行榜"));
     EXPECT_TRUE(host.boxes[1].text.startsWith(QStringLiteral("無法更新排行榜"))) << host.boxes[1].text.toStdString();
     EXPECT_TRUE(host.highScoresOpen);
+
+    // A table the player made read-only.
+    ASSERT_TRUE(QFile::remove(dir.path() + QStringLiteral("/save")));
+    writeTable(bytesOf({{"A", 900}}));
+    ASSERT_TRUE(QFile::setPermissions(tablePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    host.boxes.clear();
+    host.inputs = {QStringLiteral("某人")};
+    g.OfferScore(10);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_TRUE(host.boxes[1].text.endsWith(QStringLiteral("這個檔案設為只能讀取，不能改寫。"))) << host.boxes[1].text.toStdString();
+    EXPECT_EQ(fileBytes(), bytesOf({{"A", 900}}));
 }
 
 // One game at a time reads, asks and writes the table. While another holds
@@ -153,6 +170,10 @@ TEST_F(HighScores, TwoGamesTakeTurnsAtTheTable)
     QDir(dir.path()).mkpath(QStringLiteral("save"));
     QLockFile other(tablePath() + QStringLiteral(".lock"));
     ASSERT_TRUE(other.tryLock());
+    g.OfferScore(0); // enters nothing: shows the table at once
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(host.highScoresOpen);
+    host.highScoresOpen = false;
     host.answers = {false};
     g.OfferScore(10);
     ASSERT_EQ(host.boxes.size(), 1u);
@@ -178,6 +199,54 @@ TEST_F(HighScores, TwoGamesTakeTurnsAtTheTable)
     EXPECT_EQ(highscores::read(tablePath())[0], (highscores::Entry{QStringLiteral("後來"), 10}));
     EXPECT_TRUE(host.highScoresOpen);
     EXPECT_TRUE(other.tryLock()) << "the offer let go of the table";
+}
+
+// A lock whose owner cannot be tested, left empty by a power cut or taken on
+// another machine sharing the folder, is taken over after ten minutes; a
+// younger one, or an old one of a game still running here, is waited for.
+TEST_F(HighScores, AbandonedLocksAreTakenOver)
+{
+    GameWindow& g = startCalm(1);
+    const QString lockPath = tablePath() + QStringLiteral(".lock");
+    const struct {
+        const char* what;
+        bool runningHere; // the lock of a game running on this machine
+        QByteArray owner; // else what the lock file holds
+        int minutesOld;
+        bool takenOver;
+    } rows[] = {
+        {"left empty", false, "", 11, true},
+        {"another machine's", false, "4242\nMibbet\nanother-machine\nanother-id\n", 11, true},
+        {"another machine's, younger", false, "4242\nMibbet\nanother-machine\nanother-id\n", 9, false},
+        {"a running game's", true, "", 11, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        writeTable(bytesOf({{"A", 900}}));
+        QLockFile running(lockPath);
+        QFile lock(lockPath);
+        if (r.runningHere) {
+            ASSERT_TRUE(running.tryLock());
+            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        } else {
+            ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+            lock.write(r.owner);
+            lock.flush();
+        }
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60 * r.minutesOld),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        host.boxes.clear();
+        host.inputs = {QStringLiteral("接手")};
+        host.answers = {false};
+        g.OfferScore(1000);
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].title, r.takenOver ? QStringLiteral("匿名") : QStringLiteral("確定訊息"));
+        EXPECT_EQ(highscores::read(tablePath())[0].name, r.takenOver ? QStringLiteral("接手") : QStringLiteral("A"));
+        EXPECT_EQ(QFile::exists(lockPath), !r.takenOver) << "a lock taken over is let go afterwards";
+        running.unlock();
+        QFile::remove(lockPath);
+    }
 }
 
 // The menu, the toolbar and the end of a game all lock the game window while

@@ -98,11 +98,24 @@ TEST_F(Stages, TimeOutWithTheLastLivesIsGameOverAndFreezesThePlayer)
     EXPECT_TRUE(g.GameTimer->enabled());
     host.boxes.clear();
     g.f.TimeLeft = 0;
+    // A click on the board under the time-out box, towards an apple in the
+    // start row: the steering stops with the game, behind the game-over box too.
+    m.MapTile(0, 18) = 14;
+    host.whileBoxUp = [&] {
+        if (host.boxes.size() == 1)
+            g.FG_MouseDown(GameWindow::LeftButton, Qt::NoModifier, 0, 18 * 300);
+        host.boxMs = host.boxes.size() == 2 ? 3000 : 0;
+    };
     clock.advance(1000);
+    host.whileBoxUp = nullptr;
+    host.boxMs = 0;
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, QStringLiteral("遊戲結束"));
     EXPECT_EQ(m.SprMoving, On);
     EXPECT_FALSE(g.GameTimer->enabled());
+    EXPECT_EQ(std::make_pair(m.SprX, m.SprY), std::make_pair(std::int16_t{300}, std::int16_t{5400}));
+    EXPECT_EQ(m.MapTile(0, 18), 14);
+    EXPECT_FALSE(g.MouseTimer->enabled());
     // The next game's player walks again.
     program.backToModeWindow();
     startGame(2);

@@ -619,6 +619,12 @@ TEST_F(Editor, LongestMapName)
     host.inputs = {QStringLiteral("6")};
     model.SaveFile_Click();
     EXPECT_TRUE(host.boxes.back().text.startsWith(QStringLiteral("無法儲存地圖檔"))) << host.boxes.back().text.toStdString();
+    // A map the designer made read-only says so.
+    host.inputs = {QStringLiteral("n"), QStringLiteral("n")};
+    model.SaveFile_Click();
+    ASSERT_TRUE(QFile::setPermissions(mapFile(QStringLiteral("n")), QFile::ReadOwner));
+    model.SaveFile_Click();
+    EXPECT_TRUE(host.boxes.back().text.contains(QStringLiteral("這個檔案設為只能讀取"))) << host.boxes.back().text.toStdString();
 }
 
 TEST_F(Editor, SaveMakesTheMapFolder)

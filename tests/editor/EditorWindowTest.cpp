@@ -9,6 +9,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,19 +69,25 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
         const QRect r(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size());
         EXPECT_TRUE(r.left() >= 524 && r.right() < 644 && r.bottom() < 527) << name;
     }
-    // "儲存" before any editing says so.
+    // "儲存" before any editing says so; a typed code shows as typed, markup and all.
     QString said;
+    bool plain = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             said = box->windowTitle() + QStringLiteral(": ") + box->text();
+            plain = box->textFormat() == Qt::PlainText;
             box->accept();
         }
     });
     poll.start(10);
     w.menuBar()->actions().at(0)->trigger();
-    poll.stop();
     EXPECT_EQ(said, QStringLiteral("錯誤: 編輯錯誤\n您還未編輯任何地圖"));
+    w.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("<b>1</b>"));
+    w.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    poll.stop();
+    EXPECT_TRUE(said.contains(QStringLiteral("「<b>1</b>」"))) << said.toStdString();
+    EXPECT_TRUE(plain);
 
     // "試玩" hands the game the map as it stands, in a scratch file outside
     // map/; "檢查地圖" frames on the board the cells it is about.

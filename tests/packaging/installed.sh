@@ -3,7 +3,9 @@
 # and runs the installed game and editor from there under a virtual X server
 # with a scratch home:
 #   - the player's folder gets the shipped maps and table on the first start,
-#     and a table the player changed survives the next start;
+#     a map still as an earlier package shipped it is brought up to date, a
+#     shipped map that cannot be read is named and not copied, and a table the
+#     player changed survives the next start;
 #   - a game saved under a name lands in the player's save/;
 #   - a map the editor saves lands in the player's map/, and the game plays it,
 #     with the shipped tune;
@@ -19,8 +21,14 @@ unset XDG_DATA_HOME XDG_CONFIG_HOME
 player=$HOME/.local/share/mibbet
 mkdir -p "$HOME"
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
-chmod -R a-w "$root"
 shipped=$root/usr/share/games/mibbet
+# The player's map2 as an earlier package shipped it, listed as such.
+mkdir -p "$player/map"
+printf 'map2 as shipped before\r\n' >"$player/map/map2"
+echo "$(sha256sum <"$player/map/map2" | cut -d' ' -f1)  map/map2" >>"$shipped/shipped-versions.sha256"
+# A shipped map that cannot be read, not even by root.
+ln -s /proc/sys/vm/compact_memory "$shipped/map/map11"
+chmod -R a-w "$root"
 export QT_QPA_PLATFORM=xcb
 source "$(dirname "$0")/../../tools/xvfb/xvfb.sh"
 start_xvfb
@@ -68,10 +76,14 @@ has_icon() {
 
 # The game: its mode window, then a game saved under a name.
 start mibbet
+answer '^資料夾$' # the map that cannot be read is named
 mode=$(wait_window 'Quorral ---  Ver 4.0  下載版')
 has_icon "$mode"
+[ -e "$player/map/map11" ] && fail "a shipped map that cannot be read was copied"
+chmod u+w "$shipped/map" && rm "$shipped/map/map11" && chmod u-w "$shipped/map"
 cmp "$shipped/save/high.tm" "$player/save/high.tm" || fail "the shipped table was not copied"
 cmp "$shipped/map/map1" "$player/map/map1" || fail "the shipped maps were not copied"
+cmp "$shipped/map/map2" "$player/map/map2" || fail "a map as an earlier package shipped it was not brought up to date"
 xdotool windowfocus --sync "$mode" key space
 game=$(wait_window '\[ 不可能任務生存顫慄模式 \]')
 xdotool windowfocus --sync "$game" key ctrl+s

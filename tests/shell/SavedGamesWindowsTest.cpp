@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -106,12 +107,13 @@ TEST_F(SavedGamesWindows, AnOpenTableShowsTheNewEntryAsTyped)
     ASSERT_NE(hs, nullptr);
     EXPECT_EQ(hs->findChild<QLabel*>(QStringLiteral("names0"))->text(), QString());
     Answerer a;
-    a.answer(QStringLiteral("<font size=7>Bob"), 1);
+    a.answer(QStringLiteral("<h1>Bob</h1>!!"), 1);
     program.game()->OfferScore(5000);
     EXPECT_EQ(a.maxLength, 12);
     EXPECT_EQ(host.highScoreWindow(), hs);
     auto* name = hs->findChild<QLabel*>(QStringLiteral("names0"));
-    EXPECT_EQ(name->text(), QStringLiteral("<font size=7"));
+    EXPECT_EQ(name->text(), QStringLiteral("<h1>Bob</h1>"));
+    ASSERT_TRUE(Qt::mightBeRichText(name->text())) << "still markup after the cut";
     EXPECT_EQ(name->textFormat(), Qt::PlainText);
     EXPECT_EQ(hs->findChild<QLabel*>(QStringLiteral("Scores0"))->text(), QStringLiteral("5000"));
 }
