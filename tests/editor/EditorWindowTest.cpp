@@ -14,7 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +147,12 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
         EXPECT_EQ(w.model().EdBoard(factor + 1, 4), 0) << "factor " << factor;
     }
     w.setFactor(1);
+    // The offscreen screen holds the window at 1x only.
+    auto* view = w.menuBar()->findChild<QMenu*>(QStringLiteral("View"));
+    ASSERT_NE(view, nullptr);
+    emit view->aboutToShow();
+    EXPECT_TRUE(view->actions().value(0)->isEnabled());
+    EXPECT_FALSE(view->actions().value(2)->isEnabled()) << "3倍 does not fit " << w.screen()->availableGeometry().width();
 
     // Thumbnails of 17 px, columns and rows 16 px (240 twips) apart: the
     // four-piece group's first picture, 105 106 over 107 108.

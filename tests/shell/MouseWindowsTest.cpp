@@ -120,6 +120,14 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
     w->setFactor(1);
     ASSERT_EVENTUALLY_EQ(w->factor(), 1, 1000);
     EXPECT_EQ(board->window(), w) << "back in the window itself";
+    QTest::mouseMove(board, QPoint(90, 370));
+    board->setPointer(QStringLiteral("MoiC")); // no view to hand it to any more
+    EXPECT_EQ(board->cursor().shape(), Qt::BitmapCursor);
+    auto* fullScreen = w->findChild<QAction*>(QStringLiteral("FullScreen"));
+    fullScreen->trigger();
+    EXPECT_TRUE(w->isFullScreen());
+    fullScreen->trigger();
+    EXPECT_FALSE(w->isFullScreen());
 }
 
 } // namespace
