@@ -1,6 +1,11 @@
 #include "ScaledArea.h"
 
+#include "WindowPlacer.h"
 #include "WindowScale.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QScreen>
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -50,6 +55,45 @@ bool ScaledArea::eventFilter(QObject* watched, QEvent* e)
 double ScaledArea::ratio() const { return devicePixelRatioF(); }
 
 QSize ScaledArea::sizeAt(int factor) const { return scaling::scaled(natural_, factor, ratio()); }
+
+QSize ScaledArea::windowSizeAt(int factor) const { return window()->sizeHint() - natural_ + sizeAt(factor); }
+
+void ScaledArea::setWindowFactor(int factor)
+{
+    QWidget* w = window();
+    if (w->isMaximized() || w->isFullScreen())
+        w->showNormal();
+    w->resize(windowSizeAt(factor));
+}
+
+void ScaledArea::fillSizeMenu(QMenu* menu, int count, std::function<void(int factor)> chosen)
+{
+    auto* sizes = new QActionGroup(menu);
+    for (int factor = 1; factor <= count; ++factor) {
+        QAction* a = menu->addAction(QString::number(factor) + QStringLiteral("倍"));
+        a->setObjectName(QStringLiteral("Size%1").arg(factor));
+        a->setCheckable(true);
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, factor, chosen] {
+            setWindowFactor(factor);
+            if (chosen)
+                chosen(factor);
+        });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { showSizes(menu); });
+}
+
+void ScaledArea::showSizes(QMenu* menu) const
+{
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
+    const QMargins frame = WindowPlacer::frameOf(window());
+    const QList<QAction*> items = menu->actions();
+    for (int factor = 1; factor <= items.size(); ++factor) {
+        const QSize needed = windowSizeAt(factor).grownBy(frame);
+        items[factor - 1]->setChecked(factor == factor_);
+        items[factor - 1]->setEnabled(factor == 1 || (needed.width() <= screenArea.width() && needed.height() <= screenArea.height()));
+    }
+}
 
 void ScaledArea::resizeEvent(QResizeEvent* e)
 {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QGraphicsProxyWidget;
+class QMenu;
 class QGraphicsScene;
 class QGraphicsView;
 
@@ -25,6 +26,16 @@ public:
     int factor() const { return factor_; }
     // The size this area takes at `factor` on its screen.
     QSize sizeAt(int factor) const;
+    // The size of the whole window (menus, toolbars) with this area at `factor`.
+    QSize windowSizeAt(int factor) const;
+    // Sets the window to `factor`'s size, leaving maximised or full screen.
+    void setWindowFactor(int factor);
+    // Fills `menu` with the sizes "1倍".."N倍" as radio items; choosing one sets
+    // the window to it and tells `chosen`. Each showing marks the factor drawn.
+    void fillSizeMenu(QMenu* menu, int count, std::function<void(int factor)> chosen = {});
+    // Checks the factor drawn now; a size the screen cannot hold (frame
+    // included) cannot be chosen.
+    void showSizes(QMenu* menu) const;
     // The content at its natural size, in whichever parent shows it now.
     QWidget* content() const { return content_; }
 

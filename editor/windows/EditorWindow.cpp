@@ -1,15 +1,12 @@
 #include "EditorWindow.h"
 
 #include "ScaledArea.h"
-#include "WindowPlacer.h"
 
 #include "BaseMazeWindow.h"
 #include "PaletteStrip.h"
 #include "TilePictures.h"
 
-#include <QActionGroup>
 #include <QMenu>
-#include <QScreen>
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -246,37 +243,16 @@ EditorWindow::EditorWindow(const QString& appDir)
     QMenu* view = menuBar()->addMenu(QStringLiteral("檢視"));
     view->setObjectName(QStringLiteral("View"));
     view->menuAction()->setObjectName(QStringLiteral("View"));
-    auto* sizes = new QActionGroup(this);
-    for (int factor = 1; factor <= 3; ++factor) {
-        QAction* a = view->addAction(QString::number(factor) + QStringLiteral("倍"));
-        a->setObjectName(QStringLiteral("Size%1").arg(factor));
-        a->setCheckable(true);
-        sizes->addAction(a);
-        connect(a, &QAction::triggered, this, [this, factor] { setFactor(factor); });
-    }
-    connect(view, &QMenu::aboutToShow, this, [this, view] {
-        const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
-        for (int factor = 1; factor <= 3; ++factor) {
-            QAction* a = view->actions().value(factor - 1);
-            const QSize needed = sizeAt(factor).grownBy(WindowPlacer::frameOf(this));
-            a->setChecked(area_->factor() == factor);
-            a->setEnabled(factor == 1 || (needed.width() <= screenArea.width() && needed.height() <= screenArea.height()));
-        }
-    });
+    area_->fillSizeMenu(view, 3);
 
     sync();
 }
 
-QSize EditorWindow::sizeAt(int factor) const { return sizeHint() - area_->sizeHint() + area_->sizeAt(factor); }
+QSize EditorWindow::sizeAt(int factor) const { return area_->windowSizeAt(factor); }
 
 int EditorWindow::factor() const { return area_->factor(); }
 
-void EditorWindow::setFactor(int factor)
-{
-    if (isMaximized() || isFullScreen())
-        showNormal();
-    resize(sizeAt(factor));
-}
+void EditorWindow::setFactor(int factor) { area_->setWindowFactor(factor); }
 
 // One base-pattern window at a time, beside the main window and modeless.
 void EditorWindow::openBasePattern()

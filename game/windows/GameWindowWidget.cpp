@@ -9,11 +9,8 @@
 #include "ToolbarIcons.h"
 
 #include "ScaledArea.h"
-#include "WindowPlacer.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QScreen>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -135,6 +132,10 @@ GameWindowWidget::GameWindowWidget(GameProgram& program, GameWindow& game) : pro
             onFactorDrawn(factor);
     };
     setCentralWidget(area_);
+    area_->fillSizeMenu(sizeMenu_, MenuFactors, [this](int factor) {
+        if (onFactorChosen)
+            onFactorChosen(factor);
+    });
 
     binder_.bind(QStringLiteral("Caption"), this);
     binder_.bind(QStringLiteral("Form1"), this); // locked while the high scores show
@@ -212,19 +213,6 @@ void GameWindowWidget::buildMenus()
     sizeMenu_ = win->addMenu(QStringLiteral("視窗大小"));
     sizeMenu_->setObjectName(QStringLiteral("WindowSize"));
     sizeMenu_->menuAction()->setObjectName(QStringLiteral("WindowSize"));
-    auto* sizes = new QActionGroup(this);
-    for (int factor = 1; factor <= MenuFactors; ++factor) {
-        QAction* a = sizeMenu_->addAction(QString::number(factor) + QStringLiteral("倍"));
-        a->setObjectName(QStringLiteral("Size%1").arg(factor));
-        a->setCheckable(true);
-        sizes->addAction(a);
-        connect(a, &QAction::triggered, this, [this, factor] {
-            setFactor(factor);
-            if (onFactorChosen)
-                onFactorChosen(factor);
-        });
-    }
-    connect(sizeMenu_, &QMenu::aboutToShow, this, [this] { showFactor(); });
     fullScreen_ = win->addAction(QStringLiteral("全螢幕"));
     fullScreen_->setObjectName(QStringLiteral("FullScreen"));
     fullScreen_->setCheckable(true);
@@ -305,19 +293,11 @@ void GameWindowWidget::setSoundSwitches(bool effects, bool music)
     musicSwitch_->setChecked(music);
 }
 
-QSize GameWindowWidget::sizeAt(int factor) const
-{
-    return sizeHint() - area_->sizeHint() + area_->sizeAt(factor);
-}
+QSize GameWindowWidget::sizeAt(int factor) const { return area_->windowSizeAt(factor); }
 
 int GameWindowWidget::factor() const { return area_->factor(); }
 
-void GameWindowWidget::setFactor(int factor)
-{
-    if (isFullScreen() || isMaximized())
-        showNormal();
-    resize(sizeAt(factor));
-}
+void GameWindowWidget::setFactor(int factor) { area_->setWindowFactor(factor); }
 
 void GameWindowWidget::setFullScreen(bool on)
 {
@@ -328,18 +308,9 @@ void GameWindowWidget::setFullScreen(bool on)
     fullScreen_->setChecked(on);
 }
 
-// The size items show the factor drawn now; a size the screen cannot hold
-// (frame included) cannot be chosen.
 void GameWindowWidget::showFactor()
 {
-    const QRect area = screen() ? screen()->availableGeometry() : QRect();
-    const QMargins frame = WindowPlacer::frameOf(this);
-    for (int factor = 1; factor <= MenuFactors; ++factor) {
-        QAction* a = sizeMenu_->actions().value(factor - 1);
-        a->setChecked(factor == area_->factor());
-        const QSize needed = sizeAt(factor).grownBy(frame);
-        a->setEnabled(factor == 1 || (needed.width() <= area.width() && needed.height() <= area.height()));
-    }
+    area_->showSizes(sizeMenu_);
     fullScreen_->setChecked(isFullScreen());
 }
 

@@ -24,7 +24,7 @@ TEST(MapCheck, SmallMaps)
         {"walled-in ball in a corner", 15, 15, [](Board& b) { b(0, 0) = 0, b(1, 0) = b(0, 1) = 1; }, false, 0, "(0,0)"},
         {"ball behind obstacles the drill breaks", 2, 92, [](Board&) {}, true, 2, "(20,5)"},
         {"ball only through the tunnel", 1, 15, [](Board& b) { b(3, 3) = 81, b(22, 3) = 80; }, true, 0, ""},
-        {"staircase without its partner", 15, 15, [](Board& b) { b(3, 3) = 81; }, false, 0, "(3,3)"},
+        {"staircase without its partner", 15, 15, [](Board& b) { b(0, 3) = 81; }, false, 0, "(0,3)"},
         {"blocked start cell", 15, 15, [](Board& b) { b(1, 18) = 20; }, false, 0, "(1,18)"},
         {"no ball", 15, 15, [](Board& b) { b(20, 5) = 15; }, false, 0, ""},
         {"ghosts walled in", 15, 15, [](Board& b) { b(13, 2) = b(14, 3) = b(13, 4) = b(12, 3) = 16; }, true, 0, "(13,3)"},

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
@@ -141,8 +142,14 @@ TEST_F(CommandsWindows, SideWindowsAndTheDescription)
     ASSERT_NE(radar, nullptr);
     // The map's one small ball at (5, 5) is red on the radar.
     ASSERT_EVENTUALLY_EQ(radar->form().CM().pixel(5 * 4 + 1, 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0), 1000);
-    const QImage shown = radar->grab().toImage();
-    EXPECT_EQ(shown.pixel(6 + 5 * 4 + 1, 6 + 5 * 4 + 1) | 0xff000000u, qRgb(255, 0, 0));
+    // The window itself shows it, and a ball put beside it at the next painting.
+    const auto shown = [radar](int col) {
+        return radar->screen()->grabWindow(radar->winId()).toImage().pixel(6 + col * 4 + 1, 6 + 5 * 4 + 1) | 0xff000000u;
+    };
+    ASSERT_EVENTUALLY_EQ(shown(5), qRgb(255, 0, 0), 1000);
+    EXPECT_NE(shown(6), qRgb(255, 0, 0));
+    program.module().MapTile(6, 5) = 0;
+    ASSERT_EVENTUALLY_EQ(shown(6), qRgb(255, 0, 0), 1000);
 
     HelpWindow* help = host.helpWindow();
     ASSERT_NE(help, nullptr);
@@ -320,6 +327,8 @@ TEST_F(CommandsWindows, SideWindowsFollowAndTheNextGameOpensWhereLeft)
     program.backToModeWindow();
     w = choose("簡易Cmd");
     ASSERT_EVENTUALLY_EQ(w->frameGeometry().topLeft(), left, 1000);
+    w->findChild<QAction*>(QStringLiteral("Size1"))->trigger(); // and its size, picked from the menu
+    EXPECT_EQ(settings.gameFactor(), 1);
 }
 
 // The two links hand their addresses to the desktop.

@@ -120,6 +120,7 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
     w->setFactor(1);
     ASSERT_EVENTUALLY_EQ(w->factor(), 1, 1000);
     EXPECT_EQ(board->window(), w) << "back in the window itself";
+    EXPECT_FALSE(w->centralWidget()->findChild<QGraphicsView*>()->isVisible()) << "nothing over it";
     QTest::mouseMove(board, QPoint(90, 370));
     board->setPointer(QStringLiteral("MoiC")); // no view to hand it to any more
     EXPECT_EQ(board->cursor().shape(), Qt::BitmapCursor);
