@@ -10,10 +10,37 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QPainter>
 #include <QCursor>
 #include <QResizeEvent>
 
 #include <cmath>
+
+namespace {
+
+// Fills only the margin round the content: the content paints its own
+// background, and a second fill under it, at every frame and at four or
+// nine times the pixels, would be wasted.
+class MarginView : public QGraphicsView {
+public:
+    using QGraphicsView::QGraphicsView;
+    QGraphicsProxyWidget* proxy = nullptr;
+
+protected:
+    void drawBackground(QPainter* painter, const QRectF& exposed) override
+    {
+        QRegion margin = exposed.toAlignedRect();
+        if (proxy) { // the whole scene pixels the content covers; its corner may lie inside one
+            const QRectF c = proxy->sceneBoundingRect();
+            margin -= QRect(QPoint(std::ceil(c.left()), std::ceil(c.top())),
+                            QPoint(std::floor(c.right()) - 1, std::floor(c.bottom()) - 1));
+        }
+        for (const QRect& r : margin)
+            painter->fillRect(r, scene()->backgroundBrush());
+    }
+};
+
+} // namespace
 
 ScaledArea::ScaledArea(QWidget* content, QColor background, QWidget* parent)
     : QWidget(parent), content_(content), natural_(content->sizeHint().expandedTo(content->minimumSize()))
@@ -28,7 +55,9 @@ ScaledArea::ScaledArea(QWidget* content, QColor background, QWidget* parent)
 
     scene_ = new QGraphicsScene(this);
     scene_->setBackgroundBrush(background);
-    view_ = new QGraphicsView(scene_, this);
+    view_ = new MarginView(scene_, this);
+    view_->viewport()->setAutoFillBackground(false); // the view paints every pixel itself
+    view_->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -114,6 +143,7 @@ void ScaledArea::follow()
             proxy_->setWidget(nullptr);
             delete proxy_;
             proxy_ = nullptr;
+            static_cast<MarginView*>(view_)->proxy = nullptr;
             content_->setParent(this);
             view_->hide();
         }
@@ -123,6 +153,7 @@ void ScaledArea::follow()
         if (!proxy_) {
             content_->setParent(nullptr);
             proxy_ = scene_->addWidget(content_);
+            static_cast<MarginView*>(view_)->proxy = proxy_;
             for (QWidget* w : content_->findChildren<QWidget*>())
                 w->installEventFilter(this);
             view_->show();

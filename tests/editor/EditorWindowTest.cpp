@@ -140,6 +140,9 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
         QTRY_COMPARE_WITH_TIMEOUT(w.factor(), factor, 2000);
         auto* view = w.findChild<QGraphicsView*>();
         ASSERT_NE(view, nullptr);
+        w.resize(w.sizeAt(factor) + QSize(9, 9)); // centred, in a margin of the window's colour
+        QTRY_COMPARE_WITH_TIMEOUT(view->size(), w.centralWidget()->size(), 2000);
+        EXPECT_EQ(view->viewport()->grab().toImage().pixel(0, 0), w.palette().color(QPalette::Window).rgb());
         const QPointF cell(factor * 20 + 19, 4 * 20 + 1); // the far corner of (factor, 4)
         const QPoint at = view->mapFromScene(board->window()->graphicsProxyWidget()->mapToScene(board->mapTo(board->window(), cell.toPoint())));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
