@@ -154,7 +154,8 @@ TEST(EditorWindow, PaletteBoardAndScrolling)
     auto* view = w.menuBar()->findChild<QMenu*>(QStringLiteral("View"));
     ASSERT_NE(view, nullptr);
     emit view->aboutToShow();
-    EXPECT_TRUE(view->actions().value(0)->isEnabled());
+    ASSERT_EQ(view->actions().size(), 3);
+    EXPECT_TRUE(view->actions().value(0)->isEnabled() && view->actions().value(0)->isChecked()) << "the size drawn";
     EXPECT_FALSE(view->actions().value(2)->isEnabled()) << "3倍 does not fit " << w.screen()->availableGeometry().width();
 
     // Thumbnails of 17 px, columns and rows 16 px (240 twips) apart: the
