@@ -337,8 +337,11 @@ void GameWindowWidget::showEvent(QShowEvent* e)
 void GameWindowWidget::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && fullScreen_)
+    if (e->type() == QEvent::WindowStateChange && fullScreen_) {
         fullScreen_->setChecked(isFullScreen()); // the window manager may switch it too
+        if (onWindowStateChanged)
+            onWindowStateChanged();
+    }
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && shown_)
         QTimer::singleShot(0, this, [this] { activate(); });
 }

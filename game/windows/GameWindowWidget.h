@@ -36,6 +36,7 @@ public:
     void setFullScreen(bool on);
     // The player picked a size from the menu; the content is drawn at another factor.
     std::function<void(int factor)> onFactorChosen, onFactorDrawn;
+    std::function<void()> onWindowStateChanged;
 
 protected:
     void showEvent(QShowEvent* e) override;

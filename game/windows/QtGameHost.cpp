@@ -144,6 +144,10 @@ void QtGameHost::ShowHelpWindow()
     helpWanted_ = !game_;
     if (!game_ || (help_ && help_->isVisible()))
         return;
+    if (aside_.removeAll(QPointer<QWidget>(help_.data()))) {
+        help_->show();
+        return;
+    }
     help_ = new HelpWindow(game_); // one closed before is on its way out
     help_->setFactor(game_->factor());
     arrangeGameWindows(true);
@@ -153,8 +157,10 @@ void QtGameHost::ShowHelpWindow()
 void QtGameHost::CloseHelpWindow()
 {
     helpWanted_ = false;
-    if (help_)
+    if (help_) {
+        aside_.removeAll(QPointer<QWidget>(help_.data()));
         help_->close();
+    }
 }
 
 void QtGameHost::ShowRadarWindow()
@@ -162,6 +168,10 @@ void QtGameHost::ShowRadarWindow()
     radarWanted_ = !game_;
     if (!game_ || (radar_ && radar_->isVisible()))
         return;
+    if (aside_.removeAll(QPointer<QWidget>(radar_.data()))) {
+        radar_->show();
+        return;
+    }
     radar_ = new RadarWindow(*program_, game_);
     radar_->setFactor(game_->factor());
     arrangeGameWindows(true);
@@ -171,8 +181,10 @@ void QtGameHost::ShowRadarWindow()
 void QtGameHost::CloseRadarWindow()
 {
     radarWanted_ = false;
-    if (radar_)
+    if (radar_) {
+        aside_.removeAll(QPointer<QWidget>(radar_.data()));
         radar_->close();
+    }
 }
 
 bool QtGameHost::RadarWindowVisible() const { return radarWanted_ || (radar_ && radar_->isVisible()); }
@@ -226,6 +238,7 @@ void QtGameHost::ShowGameWindow()
                 settings_->setGameFactor(factor);
         };
         game_->onFactorDrawn = [this](int factor) { sideWindowsFollow(factor); };
+        game_->onWindowStateChanged = [this] { sideWindowsStepAside(); };
         const int factor = startFactor();
         game_->setFactor(factor);
         sideWindowsFollow(factor);
@@ -236,7 +249,7 @@ void QtGameHost::ShowGameWindow()
     game_->sync(); // unlocked by the high-score window, for one
     game_->show();
     for (QWidget* side : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
-        if (side && !side->isVisible())
+        if (side && !side->isVisible() && !aside_.contains(side))
             side->show();
     if (opening)
         game_->activateWindow(); // the board takes the keyboard, not a side window
@@ -303,6 +316,26 @@ void QtGameHost::sideWindowsFollow(int factor)
         help_->setFactor(factor);
     if (game_->isVisible() && !(game_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         arrangeGameWindows(true);
+}
+
+// A game filling the screen has it to itself: the side windows, which would
+// lie over the board, step aside and come back beside it afterwards. Their
+// toolbar buttons stay pressed; a press meanwhile shows the window over the
+// game, as asked.
+void QtGameHost::sideWindowsStepAside()
+{
+    if (game_->isFullScreen()) {
+        for (QWidget* side : {static_cast<QWidget*>(radar_), static_cast<QWidget*>(help_)})
+            if (side && side->isVisible()) {
+                side->hide();
+                aside_.append(side);
+            }
+    } else if (!aside_.isEmpty()) {
+        for (const QPointer<QWidget>& side : std::exchange(aside_, {}))
+            if (side)
+                side->show();
+        arrangeGameWindows(true);
+    }
 }
 
 // The side windows keep their places beside a game window the player moves.

@@ -85,6 +85,7 @@ private:
     void arrangeGameWindows(bool gameStays);
     int startFactor() const;
     void sideWindowsFollow(int factor);
+    void sideWindowsStepAside();
     void gameWindowMoved(QWidget* w, QPoint from);
     void rememberGameWindow();
 
@@ -102,6 +103,7 @@ private:
     QPointer<GameWindowWidget> game_;
     QPointer<HelpWindow> help_;
     QPointer<RadarWindow> radar_;
+    QList<QPointer<QWidget>> aside_; // hidden while the game fills the screen
     QPointer<HighScoreWindow> highScores_;
     std::mt19937 rng_{std::random_device{}()};
 };

@@ -127,8 +127,12 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
     auto* fullScreen = w->findChild<QAction*>(QStringLiteral("FullScreen"));
     fullScreen->trigger();
     EXPECT_TRUE(w->isFullScreen());
+    EXPECT_FALSE(host.helpWindow()->isVisible() || host.radarWindow()->isVisible()) << "they would lie over the board";
+    program.game()->MapLa_Click(); // the radar asked for meanwhile stands over the game
+    EXPECT_TRUE(host.radarWindow()->isVisible());
     fullScreen->trigger();
     EXPECT_FALSE(w->isFullScreen());
+    EXPECT_TRUE(host.helpWindow()->isVisible() && host.radarWindow()->isVisible()) << "back beside it";
 }
 
 } // namespace
