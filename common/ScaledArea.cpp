@@ -10,13 +10,40 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QCursor>
 #include <QResizeEvent>
 
 #include <cmath>
 
 namespace {
+
+// Qt tells a proxied widget only the bounding rectangle of what changed, so
+// two ghosts at the board's two ends would repaint everything between them,
+// panel included, at every frame. The painter's clip still holds the changed
+// pieces themselves: only those are painted.
+class ContentProxy : public QGraphicsProxyWidget {
+public:
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override
+    {
+        QWidget* content = widget();
+        if (!content || !content->isVisible())
+            return;
+        QRegion exposed = (option->exposedRect & rect()).toAlignedRect();
+        const QRegion changed = painter->paintEngine()->systemClip(); // device pixels
+        if (!changed.isEmpty()) {
+            const QTransform toContent = painter->deviceTransform().inverted();
+            QRegion pieces;
+            for (const QRect& r : changed)
+                pieces += toContent.mapRect(QRectF(r)).toAlignedRect();
+            exposed &= pieces;
+        }
+        if (!exposed.isEmpty())
+            content->render(painter, exposed.boundingRect().topLeft(), exposed);
+    }
+};
 
 // Fills only the margin round the content: the content paints its own
 // background, and a second fill under it, at every frame and at four or
@@ -85,6 +112,23 @@ double ScaledArea::ratio() const { return devicePixelRatioF(); }
 
 QSize ScaledArea::sizeAt(int factor) const { return scaling::scaled(natural_, factor, ratio()); }
 
+void ScaledArea::updatePieces(QWidget* w, const QRegion& region)
+{
+    QGraphicsProxyWidget* proxy = w->window()->graphicsProxyWidget();
+    QGraphicsScene* scene = proxy ? proxy->scene() : nullptr;
+    if (!scene || scene->views().isEmpty()) {
+        w->update(region);
+        return;
+    }
+    QGraphicsView* view = scene->views().constFirst();
+    const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+    const QTransform toView = QTransform::fromTranslate(at.x(), at.y()) * proxy->sceneTransform() * view->viewportTransform();
+    QRegion pieces;
+    for (const QRect& r : region)
+        pieces += toView.mapRect(QRectF(r)).toAlignedRect();
+    view->viewport()->update(pieces);
+}
+
 QSize ScaledArea::windowSizeAt(int factor) const { return window()->sizeHint() - natural_ + sizeAt(factor); }
 
 void ScaledArea::setWindowFactor(int factor)
@@ -152,7 +196,9 @@ void ScaledArea::follow()
     } else {
         if (!proxy_) {
             content_->setParent(nullptr);
-            proxy_ = scene_->addWidget(content_);
+            proxy_ = new ContentProxy;
+            proxy_->setWidget(content_);
+            scene_->addItem(proxy_);
             static_cast<MarginView*>(view_)->proxy = proxy_;
             for (QWidget* w : content_->findChildren<QWidget*>())
                 w->installEventFilter(this);

@@ -41,6 +41,11 @@ public:
 
     std::function<void(int factor)> onFactorChanged;
 
+    // Asks for the pieces of `region` of `w`, a widget of some area's content,
+    // to be painted again. Grown, they go to the view one by one: Qt would
+    // merge them into their bounding rectangle.
+    static void updatePieces(QWidget* w, const QRegion& region);
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "ScaledArea.h"
 #include "Surface.h"
 
 #include <QKeyEvent>
@@ -121,7 +122,7 @@ void BoardView::refresh()
                 dirty += QRect(c * CellPixels, r * CellPixels, CellPixels, CellPixels);
         }
     if (!dirty.isEmpty())
-        update(dirty);
+        ScaledArea::updatePieces(this, dirty);
 }
 
 void BoardView::paintEvent(QPaintEvent* e)

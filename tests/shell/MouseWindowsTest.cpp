@@ -116,6 +116,11 @@ TEST_F(MouseWindows, TheBoardGrowsByWholeFactors)
         EXPECT_EQ(view->viewport()->cursor().shape(), Qt::BitmapCursor) << "the board's pointer over the view";
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, corner + QPoint(90, 370) * factor);
         ASSERT_EVENTUALLY_EQ(m.SprDir, 1, 1000);
+        const QPoint shown = view->viewport()->mapTo(w, corner); // the turned character, on screen
+        const auto onScreen = [&] {
+            return w->screen()->grabWindow(w->winId(), shown.x(), shown.y(), surface.width() * factor, surface.height() * factor).toImage();
+        };
+        ASSERT_EVENTUALLY(onScreen().convertToFormat(QImage::Format_RGB32) == surface.scaled(surface.size() * factor), 1000);
     }
     w->setFactor(1);
     ASSERT_EVENTUALLY_EQ(w->factor(), 1, 1000);
