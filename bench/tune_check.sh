@@ -5,10 +5,11 @@
 # loudness (EBU R 128 integrated, ffmpeg's ebur128 filter) and every run of
 # silence inside it: a gap where the sound device ran dry.
 #
-#   bench/tune_check.sh build/out/Mibbet [seconds] [recording.wav]
+#   bench/tune_check.sh build/out/Mibbet [seconds] [recording.wav] [LUFS]
 #
 # Needs pulseaudio, pulseaudio-utils and ffmpeg (Debian packages). Exits 1
-# when the tune has a gap or nothing was heard.
+# when the tune has a gap, nothing was heard, or (given LUFS) its loudness is
+# more than 1 LU away from that.
 set -euo pipefail
 program=$(readlink -f "$1")
 seconds=${2:-30}
@@ -21,6 +22,7 @@ source "$here/bench/sound_server.sh"
 export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 recording=${3:-$work/tune.wav}
+expected=${4:-}
 mkdir -p "$work/config/mibbet"
 export XDG_CONFIG_HOME=$work/config # a fresh player: the tune switched on
 cleanup() {
@@ -46,4 +48,5 @@ loudness=$(awk '/Integrated loudness:/ {getline; print $2}' "$work/analysis")
 gaps=$(grep -c 'silence_start' "$work/analysis" || true)
 echo "tune over ${seconds} s: integrated loudness ${loudness} LUFS, ${gaps} run(s) of silence"
 grep -E 'silence_(start|end)' "$work/analysis" | sed 's/^\[[^]]*\] /    /' || true
-[ "$gaps" -eq 0 ] && [ "$loudness" != "-70.0" ]
+[ "$gaps" -eq 0 ] && [ "$loudness" != "-70.0" ] &&
+  { [ -z "$expected" ] || awk -v l="$loudness" -v e="$expected" 'BEGIN {exit !(l - e <= 1 && e - l <= 1)}'; }

@@ -297,6 +297,9 @@ TEST(Sound, OneEffectChannelAndAMusicChannelThatOpensAndCloses)
     sound.stopMusic();
     EXPECT_FALSE(sound.musicNotOpen()); // stopped, still open
     EXPECT_EQ(sound.musicPosition(), 0); // and back at the start
+    sound.setMusicOn(false);
+    sound.setMusicOn(true);
+    EXPECT_FALSE(sound.musicAudible()); // switched on again, a stopped tune stays stopped
     sound.closeMusic();
     EXPECT_TRUE(sound.musicNotOpen());
     EXPECT_EQ(sound.musicPosition(), 0);
@@ -315,6 +318,7 @@ TEST(Sound, ModuleFromTheFirstFolderThatHoldsItOrNone)
     quiet->startMusic();
     quiet->playEffect(QStringLiteral("/wav/sm.wav"));
     EXPECT_TRUE(quiet->musicNotOpen());
+    EXPECT_EQ(quiet->musicPosition(), 0);
     EXPECT_FALSE(quiet->effectPlaying(QStringLiteral("/wav/sm.wav")));
     const std::unique_ptr<SoundChannels> found = loadSoundChannels(out, {empty.path(), out});
     found->startMusic();
