@@ -21,7 +21,7 @@ packages=(
   cmake ninja-build clang libclang-rt-14-dev g++ ccache       # compiler and build
   qt6-base-dev qt6-qpa-plugins                                # Qt 6 Widgets
   qt6-multimedia-dev libqt6multimedia6                        # sound: the effects
-  libmpg123-dev                                               # sound: the tune's decoder
+  libmpg123-dev libpulse-dev                                  # sound: the tune's decoder, the sound server
   libgtest-dev libgmock-dev libbenchmark-dev                  # tests and benchmarks
   xvfb xauth x11-utils xdotool imagemagick                    # the real program under a virtual screen
   openbox                                                     # and under a real window manager

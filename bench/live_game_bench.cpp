@@ -56,6 +56,7 @@ int main(int argc, char* argv[])
     GameProgram program(host, timers);
     host.setProgram(&program);
     host.setAppDir(QStringLiteral(MIBBET_OUT_DIR)); // the built program's maps and sounds
+    host.setSoundModuleDirs({QStringLiteral(MIBBET_OUT_DIR)}); // and its sound module
     std::map<std::string, long> ticks;
     timers.afterTick = [&](const std::string& name) {
         ++ticks[name];

@@ -36,23 +36,13 @@ thread_cpu() { for t in /proc/"$1"/task/*; do printf '%s\t%s\n' "$(cat "$t/comm"
 cpu_of() { thread_cpu "$1" | awk -F '\t' '{s += $2} END {printf "%d", s}'; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
 
+source "$here/bench/sound_server.sh"
 start_sound() {
   sound="no sound server"
-  [ "$sound_wanted" = sound ] && command -v pulseaudio >/dev/null || return 0
-  export PULSE_RUNTIME_PATH=$(mktemp -d) PULSE_SERVER
-  PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
-  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    -L "module-null-sink sink_name=silent" \
-    -L "module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" >/dev/null 2>&1 &
-  pulse=$!
-  for _ in $(seq 50); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.1; done
+  [ "$sound_wanted" = sound ] && start_sound_server || return 0
   sound="PulseAudio, silent sink"
 }
-stop_sound() {
-  [ -n "${pulse:-}" ] || return 0
-  kill "$pulse" 2>/dev/null || true; wait "$pulse" 2>/dev/null || true
-  rm -rf "$PULSE_RUNTIME_PATH"; pulse=""
-}
+stop_sound() { stop_sound_server; }
 
 whole=(); main=(); rss=()
 settings=$(mktemp -d)

@@ -1,7 +1,8 @@
 # What `cmake --install` and the Debian package put where. The programs go to
 # <prefix>/games under the lower-case names Debian gives games, the shipped
 # data read-only to <prefix>/share/games/mibbet, where the programs find it
-# from their own folder (so the tree can move), and the desktop's menu
+# from their own folder (so the tree can move), the game's sound module to
+# <prefix>/lib/mibbet, found the same way, and the desktop's menu
 # entries, metainfo, icons and manual pages beside.
 # MIBBET_INSTALL_GAMES and MIBBET_INSTALL_DATA come from the top-level list.
 set(MIBBET_APP_ID_PREFIX org.halvern.)
@@ -30,6 +31,9 @@ add_custom_command(OUTPUT changelog.gz
 add_custom_target(install_docs ALL DEPENDS ${compressed} changelog.gz)
 install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mibbet)
 
+install(TARGETS mibbet_sound_module LIBRARY DESTINATION ${MIBBET_INSTALL_MODULES}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
 install(DIRECTORY data/map data/save data/wav data/bgm DESTINATION ${MIBBET_INSTALL_DATA}
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # Every version of the seeded files ever shipped, so that a player's file
@@ -37,11 +41,12 @@ install(DIRECTORY data/map data/save data/wav data/bgm DESTINATION ${MIBBET_INST
 install(FILES packaging/shipped-versions.sha256 DESTINATION ${MIBBET_INSTALL_DATA}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-# The installed programs carry no symbols (the build's own keep them).
+# The installed programs and module carry no symbols (the build's own keep them).
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    foreach(program mibbet tessaly)
+    foreach(file ${MIBBET_INSTALL_GAMES}/mibbet ${MIBBET_INSTALL_GAMES}/tessaly
+                 ${MIBBET_INSTALL_MODULES}/$<TARGET_FILE_NAME:mibbet_sound_module>)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment --remove-section=.note
-                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MIBBET_INSTALL_GAMES}/\${program}\")
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
     endforeach()
   endif()")

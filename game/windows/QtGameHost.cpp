@@ -370,10 +370,12 @@ bool QtGameHost::GameWindowVisible() const { return game_ && game_->isVisible();
 
 bool QtGameHost::HelpWindowVisible() const { return helpWanted_ || (help_ && help_->isVisible()); }
 
-QtSound& QtGameHost::sound()
+SoundChannels& QtGameHost::sound()
 {
     if (!sound_) {
-        sound_ = std::make_unique<QtSound>(soundDir_.isEmpty() ? AppDir() : soundDir_);
+        const QStringList modules = soundModuleDirs_.isEmpty()
+            ? soundModuleDirs(QCoreApplication::applicationDirPath()) : soundModuleDirs_;
+        sound_ = loadSoundChannels(soundDir_.isEmpty() ? AppDir() : soundDir_, modules);
         sound_->setEffectsOn(effectsOn_);
         sound_->setMusicOn(musicOn_);
     }

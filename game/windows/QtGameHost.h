@@ -1,6 +1,6 @@
 #pragma once
 #include "GameHost.h"
-#include "QtSound.h"
+#include "SoundLoader.h"
 #include "GameWindowWidget.h"
 #include "ModeWindow.h"
 #include "HighScoreWindow.h"
@@ -27,6 +27,9 @@ public:
     void setAppDir(const QString& dir) { appDir_ = dir; }
     // Where wav/ and bgm/ are; the folder of map/ and save/ by default.
     void setSoundDir(const QString& dir) { soundDir_ = dir; }
+    // Where the sound module is looked for; beside the program or where the
+    // package installs it by default.
+    void setSoundModuleDirs(const QStringList& dirs) { soundModuleDirs_ = dirs; }
     // Where the player's sound switches and the game window's place are
     // kept; without it they hold for this run only.
     void setSettings(PlayerSettings* settings);
@@ -69,7 +72,7 @@ public:
     QString MusicFile() const override { return sound_ ? sound_->musicFile() : QString(); }
     void SetMusicFile(const QString& path) override { sound().setMusicFile(path); }
     // Created when the game first needs it, not at start-up.
-    QtSound& sound();
+    SoundChannels& sound();
 
     ModeWindow* modeWindow() const { return mode_; }
     GameWindowWidget* gameWindow() const { return game_; }
@@ -93,7 +96,8 @@ private:
     QString appDir_, soundDir_;
     PlayerSettings* settings_ = nullptr;
     bool effectsOn_ = true, musicOn_ = true;
-    std::unique_ptr<QtSound> sound_;
+    QStringList soundModuleDirs_;
+    std::unique_ptr<SoundChannels> sound_;
     // The side windows are asked for before the game window exists; they
     // open with it, as its tool windows.
     bool radarWanted_ = false, helpWanted_ = false;

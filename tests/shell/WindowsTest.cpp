@@ -8,6 +8,7 @@
 #include "QtGameHost.h"
 #include "PlayerSettings.h"
 #include "QtSound.h"
+#include "SoundLoader.h"
 #include "StageMapFile.h"
 
 #include <QAction>
@@ -296,12 +297,33 @@ TEST(Sound, OneEffectChannelAndAMusicChannelThatOpensAndCloses)
     sound.stopMusic();
     EXPECT_FALSE(sound.musicNotOpen()); // stopped, still open
     EXPECT_EQ(sound.musicPosition(), 0); // and back at the start
+    sound.setMusicOn(false);
+    sound.setMusicOn(true);
+    EXPECT_FALSE(sound.musicAudible()); // switched on again, a stopped tune stays stopped
     sound.closeMusic();
     EXPECT_TRUE(sound.musicNotOpen());
     EXPECT_EQ(sound.musicPosition(), 0);
     sound.setMusicFile(QStringLiteral("C:\\old\\bgm5.mp3"));
     EXPECT_EQ(sound.musicFile(), QStringLiteral("C:\\old\\bgm5.mp3"));
     EXPECT_TRUE(sound.musicNotOpen());
+}
+
+// The sound module is taken from the first folder that holds it; where none
+// does (a damaged install), the game plays on without sound.
+TEST(Sound, ModuleFromTheFirstFolderThatHoldsItOrNone)
+{
+    QTemporaryDir empty;
+    const QString out = QStringLiteral(MIBBET_OUT_DIR);
+    const std::unique_ptr<SoundChannels> quiet = loadSoundChannels(out, {empty.path()});
+    quiet->startMusic();
+    quiet->playEffect(QStringLiteral("/wav/sm.wav"));
+    EXPECT_TRUE(quiet->musicNotOpen());
+    EXPECT_EQ(quiet->musicPosition(), 0);
+    EXPECT_FALSE(quiet->effectPlaying(QStringLiteral("/wav/sm.wav")));
+    const std::unique_ptr<SoundChannels> found = loadSoundChannels(out, {empty.path(), out});
+    found->startMusic();
+    EXPECT_FALSE(found->musicNotOpen());
+    EXPECT_EQ(found->musicFile(), QDir::toNativeSeparators(out + QStringLiteral("/bgm/bgm5.mp3")));
 }
 
 } // namespace
@@ -366,6 +388,7 @@ class WindowsWithSound : public Windows {
 protected:
     WindowsWithSound()
     {
+        host.setSoundModuleDirs({QStringLiteral(MIBBET_OUT_DIR)});
         for (const char* folder : {"wav", "bgm"}) {
             QDir(dir.path()).mkpath(QLatin1String(folder));
             const QString from = QStringLiteral(MIBBET_SOURCE_DIR "/data/") + QLatin1String(folder);

@@ -1,23 +1,21 @@
 #pragma once
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
-#include <QThread>
 
 #include <atomic>
-#include <functional>
 #include <memory>
 
 class Mp3Decoder;
-class QAudioSink;
-class QIODevice;
-class QTimer;
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
-// The music channel: one MP3 tune decoded a little at a time and fed to the
-// sound device from a thread of its own, so the game's thread is never woken
-// to top up the sound buffer. The position is the time the tune has been
-// playing, kept on the caller's thread; it runs on where no sound device
-// exists, as a silent sink would.
+// The music channel: one MP3 tune decoded a little at a time, straight into
+// the sound server's buffer, on the sound server connection's own thread
+// when the server asks for more (a few times a second); neither the game's
+// thread nor a timer is woken for it. The position is the time the tune has
+// been playing, kept on the caller's thread; it runs on where no sound
+// server answers, as a silent sink would.
 class MusicChannel {
 public:
     explicit MusicChannel(float volume);
@@ -34,31 +32,25 @@ public:
     // switched on again it comes back where it would be.
     void setMuted(bool muted);
     // For tests: whether the tune is playing, and from which point it last
-    // started (both a moment after the call that changes them).
+    // started.
     bool audible() const;
     qint64 playedFromMs() const;
 
 private:
-    // Runs a job on the sound thread; everything the jobs touch lives there.
-    void onSoundThread(std::function<void()> job);
-    void feed(std::shared_ptr<Mp3Decoder> tune);
+    // With the connection's thread held off (its lock taken).
     void playFrom(qint64 ms);
     void silence();
-    void topUp();
-    void halt();
+    static void requested(pa_stream* stream, size_t bytes, void* self);
 
     const float volume_;
-    QThread thread_;
-    QObject* soundContext_ = nullptr; // lives on the sound thread
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* server_ = nullptr; // null where no sound server answers
 
-    // Sound thread only.
-    std::shared_ptr<Mp3Decoder> tune_;
-    QAudioSink* sink_ = nullptr;
-    QIODevice* device_ = nullptr;
-    QTimer* topUpTimer_ = nullptr;
-    QByteArray piece_; // the decoded piece being handed over
+    // Under the connection's lock.
+    std::unique_ptr<Mp3Decoder> tune_;
+    pa_stream* stream_ = nullptr;
 
-    // Read by tests on the caller's thread.
+    // Read by tests.
     std::atomic<bool> playing_ = false;
     std::atomic<qint64> playedFrom_ = 0;
 
